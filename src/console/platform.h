@@ -1,0 +1,60 @@
+// The platform layer: the few console and file primitives the console
+// operations are written over. Each mirrors one KERNEL32 call. Exactly one
+// implementation is linked into a program:
+//   platform_win32.cc  the real console of a Windows process,
+//   platform_posix.cc  the screen model drawn on the terminal with ncursesw,
+//   platform_test.cc   the screen model with a scripted input queue.
+// Files: file_win32.cc or file_posix.cc, shared by the program and the tests.
+//
+// Handle values: null_handle (0) is never a valid handle. On POSIX a file
+// handle is its descriptor plus one, and the console handles are negative.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "console/handle.h"
+#include "console/input_event.h"
+
+namespace bellform {
+
+// GetStdHandle's two selectors.
+enum class StdHandle { input, output };
+
+struct ScreenBufferInfo {
+  int width = 0;    // columns of the screen buffer
+  int height = 0;   // rows of the screen buffer
+  int cursor_x = 0;
+  int cursor_y = 0;
+  std::uint16_t attribute = 7;
+};
+
+// Console: FreeConsole, AllocConsole, GetStdHandle, SetConsoleTitleA.
+void platform_free_console();
+void platform_alloc_console();
+Handle platform_std_handle(StdHandle which);
+void platform_set_title(const char* title);
+
+// SetConsoleWindowInfo in absolute coordinates, corners inclusive.
+bool platform_set_window(Handle out, int left, int top, int right, int bottom);
+// GetConsoleScreenBufferInfo.
+bool platform_screen_info(Handle out, ScreenBufferInfo* info);
+// FillConsoleOutputCharacterA / FillConsoleOutputAttribute from (x, y) on.
+void platform_fill_char(Handle out, char c, int count, int x, int y);
+void platform_fill_attr(Handle out, std::uint16_t attr, int count, int x, int y);
+// SetConsoleCursorPosition, SetConsoleTextAttribute, WriteConsoleA.
+void platform_set_cursor(Handle out, int x, int y);
+void platform_set_attr(Handle out, std::uint16_t attr);
+void platform_write(Handle out, const char* text, std::size_t length);
+// FlushConsoleInputBuffer; ReadConsoleInputA of one record, waiting for it.
+void platform_flush_input(Handle in);
+InputEvent platform_next_event(Handle in);
+
+// Files: CreateFileA (write, share read, create always), WriteFile,
+// CloseHandle. Create returns null_handle when the file cannot be created.
+Handle platform_create_file(const char* name);
+bool platform_write_file(Handle file, const char* data, std::size_t length,
+                         std::size_t* written);
+void platform_close(Handle file);
+
+}  // namespace bellform

@@ -1,0 +1,39 @@
+// The test platform's controls: a scripted keyboard and a screen to read.
+//
+// The script is a queue of bursts. A burst is what the user typed without
+// waiting: when the program flushes its input, the rest of the current burst
+// is lost; when it then waits, the next burst arrives. Running out of script
+// while the program waits throws ScriptEnded.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "console/input_event.h"
+#include "console/screen_model.h"
+
+namespace bellform::test_console {
+
+struct ScriptEnded : std::runtime_error {
+  ScriptEnded() : std::runtime_error("the scripted input ran out") {}
+};
+
+// A fresh console: blank screen, empty script, no title.
+void reset();
+
+// Each typed character is its own burst: key down, then key up.
+void type(const std::string& text);
+// A special key (virtual-key code), as its own burst.
+void press(std::uint16_t vk, bool shift = false);
+void click(std::uint32_t buttons = 1);
+// A burst of arbitrary events.
+void burst(const std::vector<InputEvent>& events);
+
+const ScreenModel& screen();
+std::string title();
+// Bursts not yet reached.
+std::size_t bursts_left();
+
+}  // namespace bellform::test_console
