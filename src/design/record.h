@@ -28,6 +28,7 @@ struct DesignRecord {
   double step = 0.25;
   int rows = 0;
   OutputSink sink = null_handle;
+  bool sink_failed = false;  // a line of the current file pass was lost
   bool recompute = true;
   bool macro = false;
   Frame frame;

@@ -1,0 +1,75 @@
+#include "design/data_file.h"
+
+#include <cmath>
+
+#include "console/console.h"
+#include "console/line_editor.h"
+#include "design/number.h"
+#include "design/report.h"
+#include "geometry/walk.h"
+
+namespace bellform {
+
+namespace {
+
+// The smallest step a user would type, in hundredths of an inch.
+constexpr double suggested_step_unit = 0.01;
+
+bool step_fits(const DesignRecord& rec, double step, TextBuffer& fault) {
+  if (!std::isfinite(step) || step <= 0) {
+    format_text(fault, "The step must be a number above 0 In.");
+    return false;
+  }
+  if (count_stations(rec.frame, step, max_stations) <= max_stations) return true;
+  const double smallest =
+      smallest_fitting_step(rec.frame, suggested_step_unit, max_stations);
+  if (smallest > 0)
+    format_text(fault, "Step too small: over %d stations. Smallest step that fits: %g In.",
+                max_stations, smallest);
+  else
+    format_text(fault, "Step too small: over %d stations.", max_stations);
+  return false;
+}
+
+}  // namespace
+
+bool file_command(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt,
+                  TextBuffer& fault) {
+  format_text(prompt, "  What dim X step (In) > ");
+  write_text(prompt, attr_normal);
+  read_line(line, sizeof line);
+  const double step = to_number(line);
+  if (!step_fits(rec, step, fault)) return false;
+  rec.step = step;
+  rec.sink = open_output_file(data_file_name);
+  rec.sink_failed = rec.sink == null_handle;
+  rec.rows = unlimited_rows;
+  return true;
+}
+
+void finish_data_file(DesignRecord& rec, TextBuffer& line) {
+  format_text(line, " Throat to mouth length=%.2f In.\n", rec.L);
+  report_write(rec, line, attr_normal);
+  format_text(line, " Throat dimensions %.2f In square\n", rec.T);
+  report_write(rec, line, attr_normal);
+  report_write(rec, "Jig dimensions:\n", attr_normal);
+  format_text(line, " Center line extended (len_ext)=%g In.\n", rec.frame.len_ext);
+  report_write(rec, line, attr_normal);
+  format_text(line, "  Extention (b)=%g In.\n", rec.frame.b);
+  report_write(rec, line, attr_normal);
+
+  write_char('\n', attr_normal);
+  if (rec.sink_failed) {
+    format_text(line, "Could not write the data file %s.", data_file_name);
+    write_text(line, attr_red);
+  } else {
+    format_text(line, "Data file is: %s", data_file_name);
+    write_text(line, attr_yellow);
+  }
+  write_char('\n', attr_normal);
+  if (rec.sink != null_handle) close_file(rec.sink);
+  rec.sink = console_out;
+  rec.sink_failed = false;
+}
+
+}  // namespace bellform

@@ -1,0 +1,133 @@
+#include "design/design_loop.h"
+
+#include <cmath>
+
+#include "console/console.h"
+#include "console/line_editor.h"
+#include "design/data_file.h"
+#include "design/macro.h"
+#include "design/number.h"
+#include "design/record.h"
+#include "design/report.h"
+#include "design/texts.h"
+#include "geometry/design_check.h"
+
+namespace bellform {
+
+namespace {
+
+// The loop's state besides the record: the two text buffers, and a fault
+// to show in red above the next command line.
+struct Loop {
+  DesignRecord rec;
+  TextBuffer line = {};
+  TextBuffer prompt = {};
+  TextBuffer fault = {};
+};
+
+double ask(Loop& loop, const char* prompt_text, double value_for_prompt = 0) {
+  format_text(loop.prompt, prompt_text, value_for_prompt);
+  write_text(loop.prompt, attr_normal);
+  read_line(loop.line, sizeof loop.line);
+  return to_number(loop.line);
+}
+
+// The four questions, asked again below a red line while the answers give
+// no layout.
+void ask_dimensions(Loop& loop) {
+  DesignRecord& rec = loop.rec;
+  for (;;) {
+    rec.W = ask(loop, "Input mouth width  (In.) > ");
+    rec.H = ask(loop, "Input mouth height (In.) > ");
+    rec.T = ask(loop, "Input throat dimension (Square, all sides - In.) > ");
+    rec.D = ask(loop, "Input driver throat diameter (Round - In. <Cr> = %g In.) > ", rec.T);
+    if (rec.D == 0) rec.D = rec.T;
+    const char* fault = design_fault(rec.W, rec.H, rec.T, rec.D);
+    if (!fault) break;
+    write_text(fault, attr_red);
+    write_char('\n', attr_normal);
+  }
+  rec.radii = design_radii(rec.W, rec.H, rec.T);
+  rec.recompute = true;
+}
+
+void run_cycle(Loop& loop) {
+  DesignRecord& rec = loop.rec;
+  if (rec.recompute) {
+    rec.L = natural_length(rec.radii);
+    rec.rows = 0;
+    rec.step = 0.25;
+    rec.sink = console_out;
+    rec.macro = false;
+    rec.recompute = false;
+  }
+  layout_pass(rec, loop.line);
+  report_trailer(rec, loop.line);
+  if (rec.sink != console_out) finish_data_file(rec, loop.line);
+  if (rec.macro) macro_export(rec, loop.line, loop.prompt);
+  if (loop.fault[0]) {
+    write_text(loop.fault, attr_red);
+    write_char('\n', attr_normal);
+    loop.fault[0] = '\0';
+  }
+}
+
+void write_command_line(Loop& loop) {
+  write_text("<Enter>-end  <S> Square  <F> File  <M> Macro * ", attr_green);
+  format_text(loop.prompt, "Throat to mouth length=%.2f In.\n", loop.rec.L);
+  write_text(loop.prompt, attr_normal);
+  format_text(loop.prompt, " Input new length (mouth to %.2f x %.2f square throat In) > ",
+              loop.rec.T, loop.rec.T);
+  write_text(loop.prompt, attr_normal);
+}
+
+// Acts on the answer at the command line; false when it ends the program.
+bool take_command(Loop& loop) {
+  DesignRecord& rec = loop.rec;
+  switch (loop.line[0]) {
+    case 'S': case 's':
+      rec.recompute = true;
+      return true;
+    case 'F': case 'f':
+      file_command(rec, loop.line, loop.prompt, loop.fault);
+      return true;
+    case 'M': case 'm':
+      rec.step = macro_step;
+      rec.rows = unlimited_rows;
+      rec.macro = true;
+      return true;
+    default:
+      break;
+  }
+  const double L = to_number(loop.line);
+  if (L == 0) return false;
+  const char* fault = length_fault(rec.W, rec.H, rec.T, rec.D, L);
+  if (fault)
+    format_text(loop.fault, "%s", fault);
+  else
+    rec.L = L;
+  return true;
+}
+
+}  // namespace
+
+int design_loop() {
+  static Loop loop;  // the point list is large for a stack frame
+  loop = Loop{};
+  open_console(banner);
+  set_console_window(0, 0, 80, 25);
+  clear_screen();
+  write_text(banner, attr_red);
+  write_char('\n', attr_normal);
+  ask_dimensions(loop);
+  for (;;) {
+    run_cycle(loop);
+    write_command_line(loop);
+    loop.rec.macro = false;
+    loop.rec.rows = 0;
+    read_line(loop.line, sizeof loop.line);
+    if (!take_command(loop)) return 0;
+  }
+}
+
+}  // namespace bellform

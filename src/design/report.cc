@@ -1,0 +1,86 @@
+#include "design/report.h"
+
+#include "console/console.h"
+#include "geometry/walk.h"
+
+namespace bellform {
+
+void report_write(DesignRecord& rec, const char* text, std::uint16_t attr) {
+  if (!sink_write(rec.sink, text, attr)) rec.sink_failed = true;
+}
+
+namespace {
+
+// Three lines: on the screen the banner and the maker line stand beside the
+// mouth dimensions and the column titles; in the data file they are left out.
+void page_header(DesignRecord& rec, TextBuffer& line) {
+  clear_screen();
+  format_text(line, "Top and bottom piece length=%.2f In. ** Angle=%.1f Deg.\n",
+              piece_length(rec.frame), piece_angle(rec.frame));
+  report_write(rec, line, attr_normal);
+  format_text(line, "Mouth dimensions = %g x %g \t", rec.H, rec.W);
+  report_write(rec, line, attr_normal);
+  write_text(banner, attr_red);
+  report_write(rec, "\n", attr_normal);
+  report_write(rec, " dim X \t W/2 \tHeight \t H/W \tArea \t", attr_green);
+  write_text(maker_line, attr_red);
+  report_write(rec, "\n", attr_normal);
+}
+
+void store_point(PointList& points, int i, const Station& station) {
+  points.dim_x[i] = station.dim_x;
+  points.half_w[i] = station.half_w;
+  points.dim_x[i + 1] = -1.0;
+}
+
+// One walk from the throat to the mouth; false when it outgrew the screen.
+void walk_stations(DesignRecord& rec, TextBuffer& line) {
+  Walk walk = start_walk(rec.frame);
+  for (int i = 0;; ++i) {
+    const Station st = station_at(rec.frame, rec.radii.rm, walk.s);
+    if (rec.rows < screen_rows) {
+      if (!rec.macro) {
+        format_text(line, " %.2f \t%.3f \t%.3f \t%.3f \t%.3f\n", st.dim_x,
+                    st.half_w, st.height, st.h_over_w, st.area);
+        report_write(rec, line, attr_normal);
+      }
+      if (i == 0) rec.A0 = st.area;
+      if (i == 1) rec.Fc = cutoff_frequency(rec.A0, st.area, st.dim_x);
+    }
+    store_point(rec.points, i, st);
+    rec.rows = rec.rows + 1;
+    if (!next_station(rec.frame, rec.step, walk)) return;
+    // A screen pass past its last row is thrown away anyway; stopping here
+    // also ends a walk whose step no longer moves s. File and macro passes
+    // are sized beforehand, so the bound below is only a last guard.
+    if (rec.rows > screen_rows) return;
+    if (i + 2 >= point_capacity) return;
+  }
+}
+
+}  // namespace
+
+void layout_pass(DesignRecord& rec, TextBuffer& line) {
+  rec.frame = layout_frame(rec.radii, rec.H, rec.L);
+  if (rec.macro && count_stations(rec.frame, rec.step, max_stations) > max_stations) {
+    const double fitting = smallest_fitting_step(rec.frame, rec.step, max_stations);
+    if (fitting > 0) rec.step = fitting;
+  }
+  for (;;) {
+    if (rec.rows < 1) page_header(rec, line);
+    walk_stations(rec, line);
+    if (rec.rows <= screen_rows) return;
+    rec.rows = 0;
+    rec.step = rec.step * 2;
+  }
+}
+
+void report_trailer(DesignRecord& rec, TextBuffer& line) {
+  format_text(line, "Throat to %g In diameter driver adapter thickness=%.2f In.",
+              rec.D, adapter_thickness(rec.D, rec.L, rec.radii.rm));
+  report_write(rec, line, attr_normal);
+  format_text(line, " (Fc=%.0f Hz)\n", rec.Fc);
+  report_write(rec, line, attr_cyan);
+}
+
+}  // namespace bellform

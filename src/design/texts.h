@@ -1,0 +1,25 @@
+// The program's fixed texts and the formatting of its 80-character lines.
+#pragma once
+
+#include <cstdarg>
+
+#include "design/record.h"
+
+namespace bellform {
+
+constexpr const char* banner = "** Bellform Version 1.8c - 32 bit **";
+constexpr const char* maker_line = "  ** Quorvel **";
+constexpr const char* data_file_name = "bellform.txt";
+
+using TextBuffer = char[text_size];
+
+// printf into a line or prompt buffer, never past its 80 bytes. A line too
+// long for it is cut to 79 characters; if it was a whole line its line feed
+// is kept, so a file never gets two lines joined into one.
+void format_text(TextBuffer& buffer, const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 2, 3)))
+#endif
+    ;
+
+}  // namespace bellform
