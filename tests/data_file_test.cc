@@ -1,0 +1,103 @@
+// The File command and the data file "bellform.txt".
+#include <filesystem>
+
+#include "console/console.h"
+#include "dialogue.h"
+
+namespace bellform::testing {
+namespace {
+
+using DataFile = Dialogue;
+
+TEST_F(DataFile, WorkedExampleAtHalfInchStepsMatchesTheExampleByteForByte) {
+  test_console::type(worked_example);
+  test_console::type("F\r0.5\r");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ(example_file("bellform.txt"), file("bellform.txt"));
+
+  // The screen of a file cycle: banner and maker line, the notice, the command line.
+  EXPECT_EQ("** Bellform Version 1.8c - 32 bit **  ** Quorvel **", row(0));
+  EXPECT_EQ(attr_red, attr_at(0, 0));
+  EXPECT_EQ(attr_red, attr_at(38, 0));
+  EXPECT_EQ("Data file is: bellform.txt", row(1));
+  EXPECT_EQ(attr_yellow, attr_at(0, 1));
+  EXPECT_EQ(attr_yellow, attr_at(25, 1));
+  EXPECT_EQ(0, row(2).find("<Enter>-end"));
+  EXPECT_EQ(0, row(3).find(" Input new length"));
+}
+
+TEST_F(DataFile, ANewLengthAfterwardsStartsFromTheFileStep) {
+  // At 3 inches the piece is short enough for quarter-inch rows; the step
+  // of the file pass is kept instead.
+  test_console::type(worked_example);
+  test_console::type("f\r0.5\r3\r");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ(0, row(4).find(" 0.50 ")) << row(4);
+  EXPECT_EQ(0, row(5).find(" 1.00 ")) << row(5);
+}
+
+TEST_F(DataFile, RefusedStepsOpenNothingAndKeepTheStep) {
+  struct Case {
+    const char* step;
+    const char* message;
+  } cases[] = {
+      {"0", "The step must be a number above 0 In."},
+      {"-1", "The step must be a number above 0 In."},
+      {"abc", "The step must be a number above 0 In."},
+      {"+NAN", "The step must be a number above 0 In."},
+      {"+INF", "The step must be a number above 0 In."},
+      {"0.01", "Step too small: over 499 stations. Smallest step that fits: 0.03 In."},
+      {"1e-300", "Step too small: over 499 stations. Smallest step that fits: 0.03 In."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.step);
+    TearDown();
+    SetUp();
+    std::filesystem::path existing = dir() / "bellform.txt";
+    { std::FILE* f = std::fopen(existing.string().c_str(), "wb"); std::fputs("kept", f); std::fclose(f); }
+    test_console::type(worked_example);
+    test_console::type(std::string("F\r") + c.step + "\r");
+    ASSERT_EQ(-1, run());
+    EXPECT_EQ("kept", file("bellform.txt"));
+    // A screen cycle again, at the step the screen pass had reached.
+    EXPECT_EQ(0, row(4).find(" 1.00 ")) << row(4);
+    EXPECT_EQ(c.message, row(17));
+    EXPECT_EQ(attr_red, attr_at(0, 17));
+    EXPECT_EQ(0, row(18).find("<Enter>-end"));
+  }
+}
+
+TEST_F(DataFile, TheSmallestStepOfferedFits) {
+  test_console::type(worked_example);
+  test_console::type("F\r0.01\rF\r0.03\r");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ("Data file is: bellform.txt", row(1));
+  const std::string text = file("bellform.txt");
+  EXPECT_NE(std::string::npos, text.find("\n 11.25 \t"));
+  EXPECT_NE(std::string::npos, text.find("\n 11.27 \t6.000"));
+}
+
+TEST_F(DataFile, AFileThatCannotBeCreatedIsReportedInRed) {
+  std::filesystem::create_directory(dir() / "bellform.txt");
+  test_console::type(worked_example);
+  test_console::type("F\r0.5\r");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ("Could not write the data file bellform.txt.", row(1));
+  EXPECT_EQ(attr_red, attr_at(0, 1));
+  EXPECT_EQ(0, row(2).find("<Enter>-end"));
+}
+
+#ifndef _WIN32
+TEST_F(DataFile, AWriteThatFailsIsReportedInRed) {
+  // Every write to /dev/full fails for want of space.
+  std::filesystem::create_symlink("/dev/full", dir() / "bellform.txt");
+  test_console::type(worked_example);
+  test_console::type("F\r0.5\r");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ("Could not write the data file bellform.txt.", row(1));
+  EXPECT_EQ(attr_red, attr_at(0, 1));
+}
+#endif
+
+}  // namespace
+}  // namespace bellform::testing

@@ -1,0 +1,133 @@
+// The dialogue: start-up, the four questions and the command table.
+#include "console/console.h"
+#include "dialogue.h"
+
+namespace bellform::testing {
+namespace {
+
+using DesignLoop = Dialogue;
+
+TEST_F(DesignLoop, StartsWithTheBannerAndTheFourQuestions) {
+  test_console::type("12\r12\r2\r");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ("** Bellform Version 1.8c - 32 bit **", test_console::title());
+  EXPECT_EQ("** Bellform Version 1.8c - 32 bit **", row(0));
+  EXPECT_EQ(attr_red, attr_at(0, 0));
+  EXPECT_EQ("Input mouth width  (In.) > 12", row(1));
+  EXPECT_EQ("Input mouth height (In.) > 12", row(2));
+  EXPECT_EQ("Input throat dimension (Square, all sides - In.) > 2", row(3));
+  EXPECT_EQ("Input driver throat diameter (Round - In. <Cr> = 2 In.) >", row(4));
+  EXPECT_EQ(attr_normal, attr_at(0, 1));
+}
+
+TEST_F(DesignLoop, EnterAloneEndsTheProgramWithStatusZero) {
+  const char* endings[] = {"\r", "0\r", "x\r", " S\r", " F\r", "-0\r", "abc\r"};
+  for (const char* ending : endings) {
+    SCOPED_TRACE(ending);
+    test_console::reset();
+    test_console::type(worked_example);
+    test_console::type(ending);
+    EXPECT_EQ(0, run());
+    EXPECT_EQ(0u, test_console::bursts_left());
+  }
+}
+
+TEST_F(DesignLoop, ADriverDiameterIsShownInTheTrailer) {
+  test_console::type("12\r12\r2\r1.5\r");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ(0, row(16).find("Throat to 1.5 In diameter driver adapter thickness=")) << row(16);
+}
+
+TEST_F(DesignLoop, UndefinedDesignsAreAskedAgainBelowARedLine) {
+  const char* designs[] = {
+      "12\r2\r2\r\r",      // mouth height equal to the throat
+      "12\r12\r0\r\r",     // no throat
+      "1\r1\r2\r\r",       // mouth no larger than the throat
+      "12\r12\r2\r50\r",   // driver wider than the mouth
+      "12\r12\r2\r-1\r",   // negative driver
+      "+INF\r12\r2\r\r",   // an infinity
+      "12\r+NAN\r2\r\r",   // not a number
+      "1e300\r1e300\r2\r\r",
+  };
+  for (const char* design : designs) {
+    SCOPED_TRACE(design);
+    test_console::reset();
+    test_console::type(design);
+    test_console::type(worked_example);
+    ASSERT_EQ(-1, run());
+    // The good design was taken after the refusal: its report is showing.
+    EXPECT_EQ("Top and bottom piece length=11.27 In. ** Angle=52.7 Deg.", row(0));
+  }
+  // Before the report clears it, the refusal stands in red under the answers.
+  test_console::reset();
+  test_console::type("12\r2\r2\r\r12\r");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ(attr_red, attr_at(0, 5));
+  EXPECT_NE("", row(5));
+  EXPECT_EQ("Input mouth width  (In.) > 12", row(6));
+  EXPECT_EQ("Input mouth height (In.) >", row(7));
+}
+
+TEST_F(DesignLoop, NearMissesStillRun) {
+  // A mouth lower than the throat, and a negative length, print what comes out.
+  test_console::type("12\r1\r2\r\r");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ(0, row(0).find("Top and bottom piece length=")) << row(0);
+  test_console::reset();
+  test_console::type(worked_example);
+  test_console::type("-5\r");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ(0, row(0).find("Top and bottom piece length=-")) << row(0);
+}
+
+TEST_F(DesignLoop, TheCommandTable) {
+  // Square goes back to the natural length and the quarter-inch step.
+  test_console::type(worked_example);
+  test_console::type("3\rs whatever\r");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ(0, row(17).find("<Enter>-end")) << row(17);
+  EXPECT_NE(std::string::npos, row(17).find("length=10.10 In."));
+  EXPECT_EQ(0, row(4).find(" 1.00 ")) << row(4);
+
+  // A length with leading blanks is a length.
+  test_console::reset();
+  test_console::type(worked_example);
+  test_console::type("  3\r");
+  ASSERT_EQ(-1, run());
+  int command = 0;
+  while (command < 24 && row(command).rfind("<Enter>-end", 0) != 0) ++command;
+  EXPECT_NE(std::string::npos, row(command).find("length=3.00 In."));
+  EXPECT_EQ(0, row(4).find(" 0.25 ")) << row(4);
+}
+
+TEST_F(DesignLoop, UnusableLengthsKeepTheLastGoodOne) {
+  const char* lengths[] = {"+INF\r", "-INF\r", "+NAN\r", "1e999\r"};
+  for (const char* length : lengths) {
+    SCOPED_TRACE(length);
+    test_console::reset();
+    test_console::type(worked_example);
+    test_console::type(length);
+    ASSERT_EQ(-1, run());
+    EXPECT_EQ("Top and bottom piece length=11.27 In. ** Angle=52.7 Deg.", row(0));
+    EXPECT_EQ(attr_red, attr_at(0, 17));
+    EXPECT_NE("", row(17));
+    EXPECT_NE(std::string::npos, row(18).find("length=10.10 In."));
+  }
+}
+
+TEST_F(DesignLoop, AHugeLengthRunsAndItsLongLinesAreCut) {
+  // Every number is finite, but the rows are far wider than the screen:
+  // each line is cut to its buffer and the pass still ends.
+  test_console::type(worked_example);
+  test_console::type("1e308\r");
+  ASSERT_EQ(-1, run());
+  int command = 0;
+  while (command < 24 && row(command).rfind("<Enter>-end", 0) != 0) ++command;
+  ASSERT_LT(command, 24);
+  int trailer = 0;
+  while (trailer < command && row(trailer).rfind("Throat to 2 In diameter", 0) != 0) ++trailer;
+  EXPECT_LT(trailer, command);
+}
+
+}  // namespace
+}  // namespace bellform::testing

@@ -1,0 +1,58 @@
+#include "dialogue.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "design/design_loop.h"
+
+namespace bellform::testing {
+
+namespace fs = std::filesystem;
+
+std::string read_file(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "<missing>";
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string example_file(const char* name) {
+  return read_file(fs::path(BELLFORM_DATA_DIR) / name);
+}
+
+std::string row(int y) { return test_console::screen().row_text(y); }
+
+std::uint16_t attr_at(int x, int y) { return test_console::screen().at(x, y).attr; }
+
+int column_of(const std::string& text, int y) {
+  const std::size_t at = row(y).find(text);
+  return at == std::string::npos ? -1 : static_cast<int>(at);
+}
+
+void Dialogue::SetUp() {
+  test_console::reset();
+  previous_ = fs::current_path();
+  std::random_device seed;
+  dir_ = fs::temp_directory_path() / ("bellform-test-" + std::to_string(seed()));
+  fs::create_directories(dir_);
+  fs::current_path(dir_);
+}
+
+void Dialogue::TearDown() {
+  fs::current_path(previous_);
+  std::error_code ignored;
+  fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ignored);
+  fs::remove_all(dir_, ignored);
+}
+
+int Dialogue::run() {
+  try {
+    return design_loop();
+  } catch (const test_console::ScriptEnded&) {
+    return -1;
+  }
+}
+
+}  // namespace bellform::testing

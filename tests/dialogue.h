@@ -1,0 +1,43 @@
+// Whole dialogues with the program on the test console: a scripted
+// keyboard, a screen to read back, and a fresh directory for the files.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "console/test_console.h"
+
+namespace bellform::testing {
+
+// The text of a file, or "<missing>" when it cannot be read.
+std::string read_file(const std::filesystem::path& path);
+// One of the worked example's files (12 x 12, throat 2), computed independently.
+std::string example_file(const char* name);
+
+std::string row(int y);
+std::uint16_t attr_at(int x, int y);
+// The column where `text` starts on row y, or -1.
+int column_of(const std::string& text, int y);
+
+// The answers for the worked example: 12, 12, 2 and Enter for the driver.
+constexpr const char* worked_example = "12\r12\r2\r\r";
+
+class Dialogue : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  // Runs the program on the script typed so far: its exit status, or -1
+  // when the script ran out while the program was still waiting.
+  int run();
+  std::string file(const char* name) const { return read_file(dir_ / name); }
+  const std::filesystem::path& dir() const { return dir_; }
+
+ private:
+  std::filesystem::path previous_;
+  std::filesystem::path dir_;
+};
+
+}  // namespace bellform::testing

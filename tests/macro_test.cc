@@ -1,0 +1,103 @@
+// The Macro command: the piece outline as an AutoCAD script or a General
+// CADD macro.
+#include <filesystem>
+
+#include "console/console.h"
+#include "dialogue.h"
+
+namespace bellform::testing {
+namespace {
+
+using Macro = Dialogue;
+
+int count_lines(const std::string& text) {
+  int lines = 0;
+  for (char c : text) lines += c == '\n';
+  return lines;
+}
+
+TEST_F(Macro, WorkedExampleInBothDialectsMatchesTheExamples) {
+  test_console::type(worked_example);
+  test_console::type("M\ra");
+  test_console::type("m\rG");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ(example_file("horn.scr"), file("horn.scr"));
+  EXPECT_EQ(example_file("horn.mcr"), file("horn.mcr"));
+  // 114 stations: the throat edge, 113 segments and the last line.
+  EXPECT_EQ(115, count_lines(file("horn.scr")));
+
+  EXPECT_EQ("** Bellform Version 1.8c - 32 bit **  ** Quorvel **", row(0));
+  EXPECT_EQ("Macro file is: horn.mcr", row(1));
+  EXPECT_EQ(attr_yellow, attr_at(0, 1));
+  EXPECT_EQ(attr_yellow, attr_at(22, 1));
+  EXPECT_EQ(0, row(2).find("<Enter>-end"));
+  EXPECT_EQ(0, row(3).find(" Input new length"));
+}
+
+TEST_F(Macro, OnlyAOrGAnswerTheQuestion) {
+  test_console::type(worked_example);
+  test_console::type("M\r");
+  test_console::type("\r");
+  test_console::type("\x1b");
+  test_console::press(0x25);  // Left
+  test_console::press(0x70, true);  // Shift+F1
+  test_console::type("x");
+  test_console::type("Z");
+  test_console::type("\xff");
+  test_console::click();
+  ASSERT_EQ(-1, run());
+  EXPECT_FALSE(std::filesystem::exists(dir() / "horn.scr"));
+  EXPECT_FALSE(std::filesystem::exists(dir() / "horn.mcr"));
+  EXPECT_EQ("** Bellform Version 1.8c - 32 bit **  ** Quorvel **", row(0));
+  EXPECT_EQ("Macro for: (A)-AutoCAD script (G)-General CADD ?", row(1));
+  EXPECT_EQ("", row(2));
+  EXPECT_EQ(49, test_console::screen().cursor_x());
+}
+
+TEST_F(Macro, AVeryShortHornHasTwoStations) {
+  // A mouth a tenth taller than the throat, 0.05 inch long: the piece is
+  // shorter than one station step.
+  test_console::type("12\r2.1\r2\r\r0.05\rM\rA");
+  ASSERT_EQ(-1, run());
+  const std::string script = file("horn.scr");
+  EXPECT_EQ(3, count_lines(script)) << script;
+  EXPECT_EQ(0u, script.find("LINE 0,0 0,"));
+  EXPECT_NE(std::string::npos, script.find(" \nLINE 0,"));
+  EXPECT_EQ(script.size() - 7, script.find("ZOOM E\n"));
+}
+
+TEST_F(Macro, ANewLengthAfterwardsStartsFromTheMacroStep) {
+  test_console::type(worked_example);
+  test_console::type("M\rA10\r");
+  ASSERT_EQ(-1, run());
+  // 0.1 doubled to 0.8 fits 18 rows for a piece of about 11.2 inches.
+  EXPECT_EQ(0, row(4).find(" 0.80 ")) << row(4);
+  EXPECT_EQ(0, row(5).find(" 1.60 ")) << row(5);
+}
+
+TEST_F(Macro, ALongPieceWidensTheStepAndSaysSo) {
+  // A bass horn whose pieces run to about 71 inches: 0.1 inch would need
+  // some 713 stations.
+  test_console::type("60\r40\r3\r\rM\rA");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ("Macro file is: horn.scr", row(1));
+  EXPECT_EQ("Piece too long for stations 0.1 In. apart: step 0.2 In. used.", row(2));
+  EXPECT_EQ(attr_yellow, attr_at(0, 2));
+  const std::string script = file("horn.scr");
+  EXPECT_LE(count_lines(script), 501);
+  EXPECT_NE(std::string::npos, script.find("LINE 0,0 0,"));
+  EXPECT_NE(std::string::npos, script.find(" 0.2,"));
+}
+
+TEST_F(Macro, AFileThatCannotBeCreatedIsReportedInRed) {
+  std::filesystem::create_directory(dir() / "horn.mcr");
+  test_console::type(worked_example);
+  test_console::type("M\rg");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ("Could not write the macro file horn.mcr.", row(1));
+  EXPECT_EQ(attr_red, attr_at(0, 1));
+  EXPECT_EQ(0, row(2).find("<Enter>-end"));
+}
+
+}  // namespace
+}  // namespace bellform::testing
