@@ -1,0 +1,83 @@
+#include "console/keys.h"
+
+#include "console/console.h"
+#include "console/platform.h"
+
+namespace bellform {
+
+unsigned char extended_key = 0;
+
+namespace {
+
+constexpr std::uint16_t vk_f1 = 0x70;
+constexpr std::uint16_t vk_f12 = 0x7B;
+constexpr std::uint16_t vk_page_up = 0x21;
+constexpr std::uint16_t vk_delete = 0x2E;
+
+// Page Up to Delete: the code each key carries on the numeric keypad. Select,
+// Print, Execute and Print Screen (0x29 to 0x2C) carry none and keep the
+// last code.
+constexpr int keep = -1;
+constexpr int keypad_codes[] = {
+    0x39,  // Page Up
+    0x33,  // Page Down
+    0x31,  // End
+    0x37,  // Home
+    0x34,  // Left
+    0x38,  // Up
+    0x36,  // Right
+    0x32,  // Down
+    keep, keep, keep, keep,
+    0x30,  // Insert
+    0x53,  // Delete
+};
+static_assert(sizeof keypad_codes / sizeof keypad_codes[0] ==
+              vk_delete - vk_page_up + 1);
+
+KeyTranslation special(unsigned char code) {
+  return KeyTranslation{true, key_special, code};
+}
+
+KeyTranslation translate_key(const InputEvent& e, unsigned char extended) {
+  if (e.ch != 0) {
+    // Sign-extended, so 0xFF and 0xFE read as the two markers.
+    return KeyTranslation{true, static_cast<signed char>(e.ch), extended};
+  }
+  if (e.vk >= vk_f1 && e.vk <= vk_f12) {
+    // Only Shift counts; Ctrl and Alt give the plain function key.
+    return special(static_cast<unsigned char>(e.shift ? e.vk - 18 : e.vk - 53));
+  }
+  if (e.vk >= vk_page_up && e.vk <= vk_delete) {
+    const int code = keypad_codes[e.vk - vk_page_up];
+    return special(code == keep ? extended : static_cast<unsigned char>(code));
+  }
+  return KeyTranslation{false, 0, extended};
+}
+
+}  // namespace
+
+KeyTranslation translate_event(const InputEvent& event, unsigned char extended) {
+  if (event.kind == InputEvent::key && event.key_down) {
+    return translate_key(event, extended);
+  }
+  if (event.kind == InputEvent::mouse && event.buttons != 0) {
+    return KeyTranslation{true, key_mouse, extended};
+  }
+  return KeyTranslation{false, 0, extended};
+}
+
+// Keys typed ahead are dropped: only a key pressed while the program waits
+// counts.
+int read_key() {
+  platform_flush_input(console_in);
+  for (;;) {
+    const KeyTranslation t =
+        translate_event(platform_next_event(console_in), extended_key);
+    if (t.taken) {
+      extended_key = t.extended;
+      return t.key;
+    }
+  }
+}
+
+}  // namespace bellform
