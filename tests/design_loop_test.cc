@@ -97,7 +97,8 @@ TEST_F(DesignLoop, TheCommandTable) {
   int command = 0;
   while (command < 24 && row(command).rfind("<Enter>-end", 0) != 0) ++command;
   EXPECT_NE(std::string::npos, row(command).find("length=3.00 In."));
-  EXPECT_EQ(0, row(4).find(" 0.25 ")) << row(4);
+  // A new length keeps the step the last screen pass reached.
+  EXPECT_EQ(0, row(4).find(" 1.00 ")) << row(4);
 }
 
 TEST_F(DesignLoop, UnusableLengthsKeepTheLastGoodOne) {
