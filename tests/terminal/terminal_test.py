@@ -1,0 +1,237 @@
+#!/usr/bin/env python3
+"""The console on a real terminal: console_probe driven through tmux.
+
+Usage: terminal_test.py PATH_TO_CONSOLE_PROBE PATH_TO_TMUX
+
+Each test runs a shell in a detached 80x25 tmux pane, starts the probe from
+it, types keys one at a time (the key reader discards input typed ahead, so
+each key waits until the previous one has been drawn), reads the screen
+back, and checks that the shell gets its terminal back whole: off the
+alternate screen and with the same terminal modes (stty -g), after a normal
+exit and after Ctrl+C. Every wait is bounded.
+"""
+
+import os
+import shlex
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+PROBE = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else ""
+TMUX = sys.argv[2] if len(sys.argv) > 2 else "tmux"
+TIMEOUT = 5.0
+PROMPT = "Type a line: "
+TITLE = "Bellform console probe"
+
+
+class Pane:
+    """A shell in a detached tmux pane on a server of its own."""
+
+    def __init__(self, workdir):
+        self.workdir = workdir
+        self.socket = os.path.join(workdir, "tmux.sock")
+        self.env = {k: v for k, v in os.environ.items() if k != "TMUX"}
+        self.env.update(LANG="C.UTF-8", LC_ALL="C.UTF-8", PS1="$ ",
+                        HOME=workdir, ENV="")
+        self.tmux("-f", "/dev/null", "new-session", "-d", "-x", "80",
+                  "-y", "25", "-s", "probe", "sh")
+
+    def tmux(self, *args):
+        done = subprocess.run([TMUX, "-S", self.socket, *args], env=self.env,
+                              capture_output=True, text=True, timeout=TIMEOUT)
+        if done.returncode != 0:
+            raise AssertionError("tmux %s: %s" % (args[0], done.stderr))
+        return done.stdout
+
+    def close(self):
+        subprocess.run([TMUX, "-S", self.socket, "kill-server"],
+                       env=self.env, capture_output=True, timeout=TIMEOUT)
+
+    def rows(self, colours=False):
+        args = ["capture-pane", "-p", "-t", "probe"] + (["-e"] if colours else [])
+        return self.tmux(*args).split("\n")
+
+    def var(self, name):
+        return self.tmux("display-message", "-p", "-t", "probe",
+                         "#{%s}" % name).strip()
+
+    def keys(self, *keys):
+        self.tmux("send-keys", "-t", "probe", *keys)
+
+    def text(self, text):
+        self.tmux("send-keys", "-t", "probe", "-l", text)
+
+    def run(self, command):
+        self.text(command)
+        self.keys("Enter")
+
+    def wait_for(self, what, condition):
+        deadline = time.monotonic() + TIMEOUT
+        while time.monotonic() < deadline:
+            if condition():
+                return
+            time.sleep(0.02)
+        raise AssertionError("timed out waiting for %s; the screen:\n%s"
+                             % (what, "\n".join(self.rows())))
+
+    def file(self, name):
+        return os.path.join(self.workdir, name)
+
+    def wait_for_file(self, name):
+        """A file the shell writes with a trailing line feed."""
+        path = self.file(name)
+
+        def complete():
+            if not os.path.exists(path):
+                return False
+            with open(path, encoding="utf-8", errors="replace") as f:
+                return f.read().endswith("\n")
+        self.wait_for("the shell to write " + name, complete)
+        with open(path, encoding="utf-8", errors="replace") as f:
+            return f.read().strip()
+
+
+class TerminalTest(unittest.TestCase):
+
+    def setUp(self):
+        self.workdir = tempfile.mkdtemp(prefix="bellform-term-")
+        self.pane = Pane(self.workdir)
+
+    def tearDown(self):
+        self.pane.close()
+        shutil.rmtree(self.workdir, ignore_errors=True)
+
+    # -- helpers ------------------------------------------------------------
+
+    def start_probe(self):
+        p = self.pane
+        p.run("stty -g > %s; clear" % shlex.quote(p.file("before")))
+        p.wait_for_file("before")
+        p.run(shlex.quote(PROBE))
+        p.wait_for("the probe's prompt",
+                   lambda: p.rows()[2].startswith(PROMPT.rstrip()))
+        self.assertEqual(p.var("alternate_on"), "1")
+
+    def type_key(self, key, line, column, literal=False):
+        """Types one key and waits until the line and cursor show it."""
+        p = self.pane
+        p.text(key) if literal else p.keys(key)
+        expected = PROMPT + line
+        p.wait_for("%r to give %r at column %d" % (key, line, column),
+                   lambda: p.rows()[2].rstrip() == expected.rstrip()
+                   and p.var("cursor_x") == str(column))
+
+    def assert_terminal_given_back(self, status):
+        p = self.pane
+        p.wait_for("the alternate screen to be left",
+                   lambda: p.var("alternate_on") == "0")
+        p.run("echo $? > %s; stty -g > %s"
+              % (shlex.quote(p.file("status")), shlex.quote(p.file("after"))))
+        self.assertEqual(p.wait_for_file("after"), p.wait_for_file("before"))
+        self.assertEqual(p.wait_for_file("status"), str(status))
+        self.assertNotIn("Red line", "\n".join(p.rows()))
+
+    def log_size(self, path):
+        """The size of the pane's output log once it has stopped growing."""
+        last, stable_since = -1, time.monotonic()
+        deadline = time.monotonic() + TIMEOUT
+        while time.monotonic() < deadline:
+            size = os.path.getsize(path) if os.path.exists(path) else 0
+            if size != last:
+                last, stable_since = size, time.monotonic()
+            elif time.monotonic() - stable_since > 0.1:
+                return size
+            time.sleep(0.02)
+        return last
+
+    # -- tests ----------------------------------------------------------------
+
+    def test_colours_editing_and_exit(self):
+        p = self.pane
+        self.start_probe()
+        self.assertEqual(p.var("pane_title"), TITLE)
+        rows = p.rows()
+        self.assertEqual(rows[0].rstrip(), "Red line")
+        self.assertEqual(rows[1].rstrip(), "Green line \u253c field mark")
+        coloured = p.rows(colours=True)
+        self.assertIn("\x1b[31m", coloured[0].split("Red line")[0])
+        self.assertIn("\x1b[32m", coloured[1].split("Green line")[0])
+        self.assertEqual(p.var("cursor_x"), str(len(PROMPT)))
+
+        log = p.file("output.log")
+        p.tmux("pipe-pane", "-t", "probe", "cat >> " + shlex.quote(log))
+        bytes_per_key = []
+        # key, send it as text, the line after it, the cursor in the line
+        for key, literal, line, at in [("1", True, "1", 1),
+                                       ("2", True, "12", 2),
+                                       ("Left", False, "12", 1),
+                                       ("x", True, "1x2", 2),
+                                       ("BSpace", False, "12", 1),
+                                       ("End", False, "12", 2),
+                                       ("\u00e9", True, "12\u00e9", 3)]:
+            before = self.log_size(log)
+            self.type_key(key, line, len(PROMPT) + at, literal)
+            bytes_per_key.append((key, self.log_size(log) - before))
+        p.tmux("pipe-pane", "-t", "probe")
+        print("bytes sent to the terminal per key:", bytes_per_key,
+              file=sys.stderr)
+        # A whole 80x25 screen is some 2000 bytes: a key must cost a few
+        # cells, not a redraw.
+        for key, sent in bytes_per_key:
+            self.assertLess(sent, 200, "key %r" % key)
+
+        # A smaller terminal shows what fits; back at full size, all of it.
+        p.tmux("resize-window", "-t", "probe", "-x", "20", "-y", "10")
+        p.wait_for("the small screen", lambda: p.rows()[1].rstrip()
+                   == "Green line \u253c field m")
+        p.tmux("resize-window", "-t", "probe", "-x", "80", "-y", "25")
+        p.wait_for("the full screen", lambda: p.rows()[1].rstrip()
+                   == "Green line \u253c field mark"
+                   and p.var("cursor_x") == str(len(PROMPT) + 3))
+
+        p.keys("Enter")
+        p.wait_for("the echo", lambda: p.rows()[3].rstrip()
+                   == "You typed: 12\u00e9")
+        yellow = p.rows(colours=True)[3].split("You typed")[0]
+        self.assertTrue(any(s in yellow for s in
+                            ("\x1b[93m", "\x1b[1m\x1b[33m", "\x1b[1;33m",
+                             "38;5;11m")), repr(yellow))
+        p.keys("q")
+        self.assert_terminal_given_back(0)
+
+    def test_ctrl_c_gives_the_terminal_back(self):
+        self.start_probe()
+        self.type_key("7", "7", len(PROMPT) + 1, literal=True)
+        self.pane.keys("C-c")
+        self.assert_terminal_given_back(130)
+
+    def test_unknown_terminal_type(self):
+        p = self.pane
+        p.run("TERM=nonesuch %s 2> %s; echo $? > %s" % (
+            shlex.quote(PROBE), shlex.quote(p.file("err")),
+            shlex.quote(p.file("status"))))
+        self.assertEqual(p.wait_for_file("status"), "2")
+        with open(p.file("err")) as f:
+            lines = f.read().splitlines()
+        self.assertEqual(len(lines), 1, lines)
+        self.assertTrue(lines[0].startswith("bellform: no terminal: "))
+
+    def test_no_terminal(self):
+        # A new session has no controlling terminal: /dev/tty cannot open.
+        done = subprocess.run([PROBE], stdin=subprocess.DEVNULL,
+                              capture_output=True, text=True,
+                              start_new_session=True, timeout=TIMEOUT)
+        self.assertEqual(done.returncode, 2)
+        self.assertEqual(done.stdout, "")
+        lines = done.stderr.splitlines()
+        self.assertEqual(len(lines), 1, lines)
+        self.assertTrue(lines[0].startswith("bellform: no terminal: "), lines)
+
+
+if __name__ == "__main__":
+    if not os.access(PROBE, os.X_OK):
+        sys.exit("usage: terminal_test.py CONSOLE_PROBE [TMUX]")
+    unittest.main(argv=sys.argv[:1], verbosity=2)
