@@ -51,8 +51,8 @@ class Pane:
                        env=self.env, capture_output=True, timeout=TIMEOUT)
 
     def rows(self, colours=False):
-        args = ["capture-pane", "-p", "-t", "probe"] + (["-e"] if colours else [])
-        return self.tmux(*args).split("\n")
+        args = ["capture-pane", "-p", "-t", "probe"]
+        return self.tmux(*args, *(["-e"] if colours else [])).split("\n")
 
     def var(self, name):
         return self.tmux("display-message", "-p", "-t", "probe",
@@ -114,11 +114,56 @@ class TerminalTest(unittest.TestCase):
         p.wait_for("the probe's prompt",
                    lambda: p.rows()[2].startswith(PROMPT.rstrip()))
         self.assertEqual(p.var("alternate_on"), "1")
+        self.pid = self.probe_pid()
+
+    def probe_pid(self):
+        shell = self.pane.var("pane_pid")
+        for entry in os.listdir("/proc"):
+            stat = self.proc(entry, "stat")
+            if stat is None or "(" not in stat:
+                continue
+            comm = stat[stat.index("(") + 1:stat.rindex(")")]
+            parent = stat[stat.rindex(")"):].split()[2]
+            if comm == "console_probe" and parent == shell:
+                return entry
+        return None
+
+    @staticmethod
+    def proc(pid, name):
+        try:
+            with open("/proc/%s/%s" % (pid, name)) as f:
+                return f.read()
+        except OSError:
+            return None
+
+    def waits(self):
+        """How often the probe has gone to sleep, and whether it sleeps now
+        (blocked reading the terminal), or None where /proc cannot tell."""
+        if self.pid is None:
+            return None
+        stat = self.proc(self.pid, "stat")
+        status = self.proc(self.pid, "status")
+        if stat is None or status is None:
+            return None
+        for line in status.splitlines():
+            if line.startswith("voluntary_ctxt_switches:"):
+                return int(line.split()[1]), stat[stat.rindex(")"):].split()[1]
+        return None
 
     def type_key(self, key, line, column, literal=False):
-        """Types one key and waits until the line and cursor show it."""
+        """Types one key, waits until the probe waits for the next one, and
+        checks the line and the cursor. A key typed before that would be
+        discarded with the rest of the input typed ahead."""
         p = self.pane
+        before = self.waits()
         p.text(key) if literal else p.keys(key)
+        if before is None:
+            time.sleep(0.3)
+        else:
+            def waiting_again():
+                now = self.waits()
+                return now is not None and now[0] > before[0] and now[1] == "S"
+            p.wait_for("the probe to take %r" % key, waiting_again)
         expected = PROMPT + line
         p.wait_for("%r to give %r at column %d" % (key, line, column),
                    lambda: p.rows()[2].rstrip() == expected.rstrip()
@@ -164,6 +209,9 @@ class TerminalTest(unittest.TestCase):
         log = p.file("output.log")
         p.tmux("pipe-pane", "-t", "probe", "cat >> " + shlex.quote(log))
         bytes_per_key = []
+        # Keys that change nothing on the screen must still be understood:
+        # an unknown sequence would arrive as Esc and characters.
+        mouse_press = "\x1b[M !!"  # left button at 0,0
         # key, send it as text, the line after it, the cursor in the line
         for key, literal, line, at in [("1", True, "1", 1),
                                        ("2", True, "12", 2),
@@ -171,7 +219,16 @@ class TerminalTest(unittest.TestCase):
                                        ("x", True, "1x2", 2),
                                        ("BSpace", False, "12", 1),
                                        ("End", False, "12", 2),
-                                       ("\u00e9", True, "12\u00e9", 3)]:
+                                       ("\u00e9", True, "12\u00e9", 3),
+                                       ("Escape", False, "12\u00e9", 0),
+                                       ("DC", False, "2\u00e9", 0),
+                                       ("IC", False, "2\u00e9", 0),
+                                       ("3", True, "3\u00e9", 1),
+                                       ("F1", False, "3\u00e9", 1),
+                                       ("S-F12", False, "3\u00e9", 1),
+                                       (mouse_press, True, "3\u00e9", 1),
+                                       ("Home", False, "3\u00e9", 0),
+                                       ("End", False, "3\u00e9", 2)]:
             before = self.log_size(log)
             self.type_key(key, line, len(PROMPT) + at, literal)
             bytes_per_key.append((key, self.log_size(log) - before))
@@ -190,11 +247,11 @@ class TerminalTest(unittest.TestCase):
         p.tmux("resize-window", "-t", "probe", "-x", "80", "-y", "25")
         p.wait_for("the full screen", lambda: p.rows()[1].rstrip()
                    == "Green line \u253c field mark"
-                   and p.var("cursor_x") == str(len(PROMPT) + 3))
+                   and p.var("cursor_x") == str(len(PROMPT) + 2))
 
         p.keys("Enter")
         p.wait_for("the echo", lambda: p.rows()[3].rstrip()
-                   == "You typed: 12\u00e9")
+                   == "You typed: 3\u00e9")
         yellow = p.rows(colours=True)[3].split("You typed")[0]
         self.assertTrue(any(s in yellow for s in
                             ("\x1b[93m", "\x1b[1m\x1b[33m", "\x1b[1;33m",
