@@ -20,78 +20,13 @@ import tempfile
 import time
 import unittest
 
+import tmux_pane
+from tmux_pane import Pane, TIMEOUT
+
 PROBE = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else ""
-TMUX = sys.argv[2] if len(sys.argv) > 2 else "tmux"
-TIMEOUT = 5.0
+tmux_pane.TMUX = sys.argv[2] if len(sys.argv) > 2 else "tmux"
 PROMPT = "Type a line: "
 TITLE = "Bellform console probe"
-
-
-class Pane:
-    """A shell in a detached tmux pane on a server of its own."""
-
-    def __init__(self, workdir):
-        self.workdir = workdir
-        self.socket = os.path.join(workdir, "tmux.sock")
-        self.env = {k: v for k, v in os.environ.items() if k != "TMUX"}
-        self.env.update(LANG="C.UTF-8", LC_ALL="C.UTF-8", PS1="$ ",
-                        HOME=workdir, ENV="")
-        self.tmux("-f", "/dev/null", "new-session", "-d", "-x", "80",
-                  "-y", "25", "-s", "probe", "sh")
-
-    def tmux(self, *args):
-        done = subprocess.run([TMUX, "-S", self.socket, *args], env=self.env,
-                              capture_output=True, text=True, timeout=TIMEOUT)
-        if done.returncode != 0:
-            raise AssertionError("tmux %s: %s" % (args[0], done.stderr))
-        return done.stdout
-
-    def close(self):
-        subprocess.run([TMUX, "-S", self.socket, "kill-server"],
-                       env=self.env, capture_output=True, timeout=TIMEOUT)
-
-    def rows(self, colours=False):
-        args = ["capture-pane", "-p", "-t", "probe"]
-        return self.tmux(*args, *(["-e"] if colours else [])).split("\n")
-
-    def var(self, name):
-        return self.tmux("display-message", "-p", "-t", "probe",
-                         "#{%s}" % name).strip()
-
-    def keys(self, *keys):
-        self.tmux("send-keys", "-t", "probe", *keys)
-
-    def text(self, text):
-        self.tmux("send-keys", "-t", "probe", "-l", text)
-
-    def run(self, command):
-        self.text(command)
-        self.keys("Enter")
-
-    def wait_for(self, what, condition):
-        deadline = time.monotonic() + TIMEOUT
-        while time.monotonic() < deadline:
-            if condition():
-                return
-            time.sleep(0.02)
-        raise AssertionError("timed out waiting for %s; the screen:\n%s"
-                             % (what, "\n".join(self.rows())))
-
-    def file(self, name):
-        return os.path.join(self.workdir, name)
-
-    def wait_for_file(self, name):
-        """A file the shell writes with a trailing line feed."""
-        path = self.file(name)
-
-        def complete():
-            if not os.path.exists(path):
-                return False
-            with open(path, encoding="utf-8", errors="replace") as f:
-                return f.read().endswith("\n")
-        self.wait_for("the shell to write " + name, complete)
-        with open(path, encoding="utf-8", errors="replace") as f:
-            return f.read().strip()
 
 
 class TerminalTest(unittest.TestCase):
@@ -117,53 +52,16 @@ class TerminalTest(unittest.TestCase):
         self.pid = self.probe_pid()
 
     def probe_pid(self):
-        shell = self.pane.var("pane_pid")
-        for entry in os.listdir("/proc"):
-            stat = self.proc(entry, "stat")
-            if stat is None or "(" not in stat:
-                continue
-            comm = stat[stat.index("(") + 1:stat.rindex(")")]
-            parent = stat[stat.rindex(")"):].split()[2]
-            if comm == "console_probe" and parent == shell:
-                return entry
-        return None
-
-    @staticmethod
-    def proc(pid, name):
-        try:
-            with open("/proc/%s/%s" % (pid, name)) as f:
-                return f.read()
-        except OSError:
-            return None
-
-    def waits(self):
-        """How often the probe has gone to sleep, and whether it sleeps now
-        (blocked reading the terminal), or None where /proc cannot tell."""
-        if self.pid is None:
-            return None
-        stat = self.proc(self.pid, "stat")
-        status = self.proc(self.pid, "status")
-        if stat is None or status is None:
-            return None
-        for line in status.splitlines():
-            if line.startswith("voluntary_ctxt_switches:"):
-                return int(line.split()[1]), stat[stat.rindex(")"):].split()[1]
-        return None
+        return tmux_pane.child_pid(self.pane, "console_probe")
 
     def type_key(self, key, line, column, literal=False):
         """Types one key, waits until the probe waits for the next one, and
         checks the line and the cursor. A key typed before that would be
         discarded with the rest of the input typed ahead."""
         p = self.pane
-        before = self.waits()
-        p.text(key) if literal else p.keys(key)
-        if before is None:
-            time.sleep(0.3)
-        else:
-            def waiting_again():
-                now = self.waits()
-                return now is not None and now[0] > before[0] and now[1] == "S"
-            p.wait_for("the probe to take %r" % key, waiting_again)
+        tmux_pane.send_and_wait(
+            p, self.pid, lambda: p.text(key) if literal else p.keys(key),
+            "the probe to take %r" % key)
         expected = PROMPT + line
         p.wait_for("%r to give %r at column %d" % (key, line, column),
                    lambda: p.rows()[2].rstrip() == expected.rstrip()

@@ -1,0 +1,83 @@
+#!/usr/bin/env python3
+"""The real program in a real terminal: the worked example typed one key at
+a time, the data file and both macro files, and the exit status.
+
+Usage: dialogue_terminal_test.py PATH_TO_BELLFORM PATH_TO_TMUX DATA_DIR
+"""
+
+import os
+import shlex
+import shutil
+import sys
+import tempfile
+import unittest
+
+import tmux_pane
+from tmux_pane import Pane
+
+BELLFORM = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else ""
+tmux_pane.TMUX = sys.argv[2] if len(sys.argv) > 2 else "tmux"
+DATA = sys.argv[3] if len(sys.argv) > 3 else ""
+
+
+class DialogueTest(unittest.TestCase):
+
+    def setUp(self):
+        self.workdir = tempfile.mkdtemp(prefix="bellform-dialogue-")
+        self.pane = Pane(self.workdir)
+
+    def tearDown(self):
+        self.pane.close()
+        shutil.rmtree(self.workdir, ignore_errors=True)
+
+    def type(self, keys):
+        """Each character typed alone, Enter as a carriage return."""
+        p = self.pane
+        for key in keys:
+            send = (lambda: p.keys("Enter")) if key == "\r" else \
+                   (lambda k=key: p.text(k))
+            tmux_pane.send_and_wait(p, self.pid, send,
+                                    "bellform to take %r" % key)
+
+    def expected(self, name):
+        with open(os.path.join(DATA, name), "rb") as f:
+            return f.read()
+
+    def written(self, name):
+        with open(self.pane.file(name), "rb") as f:
+            return f.read()
+
+    def test_worked_example_files_and_exit(self):
+        p = self.pane
+        p.run("cd %s && clear" % shlex.quote(self.workdir))
+        p.run(shlex.quote(BELLFORM))
+        p.wait_for("the first question", lambda: p.rows()[1].startswith(
+            "Input mouth width  (In.) >"))
+        self.pid = tmux_pane.child_pid(p, "bellform")
+
+        self.type("12\r12\r2\r\r")
+        rows = p.rows()
+        self.assertEqual(rows[0].rstrip(),
+                         "Top and bottom piece length=11.27 In. ** Angle=52.7 Deg.")
+        self.assertTrue(rows[16].startswith(
+            "Throat to 2 In diameter driver adapter thickness=0.81 In. (Fc=283 Hz)"))
+
+        self.type("F\r0.5\r")
+        self.assertEqual(p.rows()[1].rstrip(), "Data file is: bellform.txt")
+        self.type("M\rA")
+        self.type("m\rg")
+        self.assertEqual(p.rows()[1].rstrip(), "Macro file is: horn.mcr")
+
+        p.keys("Enter")
+        p.wait_for("the program to end", lambda: p.var("alternate_on") == "0")
+        p.run("echo $? > %s" % shlex.quote(p.file("status")))
+        self.assertEqual(p.wait_for_file("status"), "0")
+
+        for name in ("bellform.txt", "horn.scr", "horn.mcr"):
+            self.assertEqual(self.written(name), self.expected(name), name)
+
+
+if __name__ == "__main__":
+    if not os.access(BELLFORM, os.X_OK) or not os.path.isdir(DATA):
+        sys.exit("usage: dialogue_terminal_test.py BELLFORM TMUX DATA_DIR")
+    unittest.main(argv=sys.argv[:1], verbosity=2)

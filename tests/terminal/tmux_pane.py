@@ -1,0 +1,130 @@
+"""A shell in a detached tmux pane, and a program started from it.
+
+Shared by the real-terminal tests. Every wait is bounded by TIMEOUT.
+"""
+
+import os
+import subprocess
+import time
+
+TMUX = "tmux"
+TIMEOUT = 5.0
+
+
+class Pane:
+    """A shell in a detached tmux pane on a server of its own."""
+
+    def __init__(self, workdir):
+        self.workdir = workdir
+        self.socket = os.path.join(workdir, "tmux.sock")
+        self.env = {k: v for k, v in os.environ.items() if k != "TMUX"}
+        self.env.update(LANG="C.UTF-8", LC_ALL="C.UTF-8", PS1="$ ",
+                        HOME=workdir, ENV="")
+        self.tmux("-f", "/dev/null", "new-session", "-d", "-x", "80",
+                  "-y", "25", "-s", "probe", "sh")
+
+    def tmux(self, *args):
+        done = subprocess.run([TMUX, "-S", self.socket, *args], env=self.env,
+                              capture_output=True, text=True, timeout=TIMEOUT)
+        if done.returncode != 0:
+            raise AssertionError("tmux %s: %s" % (args[0], done.stderr))
+        return done.stdout
+
+    def close(self):
+        subprocess.run([TMUX, "-S", self.socket, "kill-server"],
+                       env=self.env, capture_output=True, timeout=TIMEOUT)
+
+    def rows(self, colours=False):
+        args = ["capture-pane", "-p", "-t", "probe"]
+        return self.tmux(*args, *(["-e"] if colours else [])).split("\n")
+
+    def var(self, name):
+        return self.tmux("display-message", "-p", "-t", "probe",
+                         "#{%s}" % name).strip()
+
+    def keys(self, *keys):
+        self.tmux("send-keys", "-t", "probe", *keys)
+
+    def text(self, text):
+        self.tmux("send-keys", "-t", "probe", "-l", text)
+
+    def run(self, command):
+        self.text(command)
+        self.keys("Enter")
+
+    def wait_for(self, what, condition):
+        deadline = time.monotonic() + TIMEOUT
+        while time.monotonic() < deadline:
+            if condition():
+                return
+            time.sleep(0.02)
+        raise AssertionError("timed out waiting for %s; the screen:\n%s"
+                             % (what, "\n".join(self.rows())))
+
+    def file(self, name):
+        return os.path.join(self.workdir, name)
+
+    def wait_for_file(self, name):
+        """A file the shell writes with a trailing line feed."""
+        path = self.file(name)
+
+        def complete():
+            if not os.path.exists(path):
+                return False
+            with open(path, encoding="utf-8", errors="replace") as f:
+                return f.read().endswith("\n")
+        self.wait_for("the shell to write " + name, complete)
+        with open(path, encoding="utf-8", errors="replace") as f:
+            return f.read().strip()
+
+
+def proc(pid, name):
+    try:
+        with open("/proc/%s/%s" % (pid, name)) as f:
+            return f.read()
+    except OSError:
+        return None
+
+
+def child_pid(pane, command_name):
+    """The process named command_name that the pane's shell started."""
+    shell = pane.var("pane_pid")
+    for entry in os.listdir("/proc"):
+        stat = proc(entry, "stat")
+        if stat is None or "(" not in stat:
+            continue
+        comm = stat[stat.index("(") + 1:stat.rindex(")")]
+        parent = stat[stat.rindex(")"):].split()[2]
+        if comm == command_name and parent == shell:
+            return entry
+    return None
+
+
+def waits(pid):
+    """How often the process has gone to sleep, and whether it sleeps now
+    (blocked reading the terminal), or None where /proc cannot tell."""
+    if pid is None:
+        return None
+    stat = proc(pid, "stat")
+    status = proc(pid, "status")
+    if stat is None or status is None:
+        return None
+    for line in status.splitlines():
+        if line.startswith("voluntary_ctxt_switches:"):
+            return int(line.split()[1]), stat[stat.rindex(")"):].split()[1]
+    return None
+
+
+def send_and_wait(pane, pid, send, what):
+    """Sends a key and waits until the program waits for the next one: a key
+    typed before that would be discarded with the input typed ahead."""
+    before = waits(pid)
+    send()
+    if before is None:
+        time.sleep(0.3)
+        return
+
+    def waiting_again():
+        now = waits(pid)
+        return now is not None and now[0] > before[0] and now[1] == "S"
+    pane.wait_for(what, waiting_again)
