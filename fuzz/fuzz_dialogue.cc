@@ -1,0 +1,135 @@
+// Whole dialogues on the test console, typed from random bytes (see
+// key_script.h; at most 200 keys a run). Every run must end: the program
+// returns 0, or it is waiting for a key when the keys run out. Every file it
+// leaves is whole: the data file from the piece line to the jig dimensions,
+// a macro from the throat edge to its last line, every line ended.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "console/test_console.h"
+#include "design/design_loop.h"
+#include "key_script.h"
+
+namespace {
+
+using namespace bellform;
+
+std::vector<std::string> lines_of(const char* name, bool& exists) {
+  std::ifstream in(name, std::ios::binary);
+  exists = static_cast<bool>(in);
+  std::ostringstream all;
+  all << in.rdbuf();
+  const std::string text = all.str();
+  if (exists && (text.empty() || text.back() != '\n')) {
+    std::fprintf(stderr, "%s does not end with a line feed\n", name);
+    std::abort();
+  }
+  std::vector<std::string> lines;
+  std::istringstream split(text);
+  for (std::string line; std::getline(split, line);) lines.push_back(line);
+  return lines;
+}
+
+bool starts(const std::string& line, const char* prefix) {
+  return line.rfind(prefix, 0) == 0;
+}
+
+void require(bool ok, const char* name, const char* what) {
+  if (ok) return;
+  std::fprintf(stderr, "%s: %s\n", name, what);
+  std::abort();
+}
+
+// Header of three lines, at least two stations, the trailer, five lines of
+// construction.
+void check_data_file() {
+  bool exists = false;
+  const auto lines = lines_of("bellform.txt", exists);
+  if (!exists) return;
+  const char* name = "bellform.txt";
+  const std::size_t n = lines.size();
+  require(n >= 3 + 2 + 1 + 5 && n <= 3 + 499 + 1 + 5, name, "line count");
+  require(starts(lines[0], "Top and bottom piece length="), name, "piece line");
+  require(starts(lines[1], "Mouth dimensions = "), name, "mouth line");
+  require(lines[2] == " dim X \t W/2 \tHeight \t H/W \tArea \t", name, "titles");
+  for (std::size_t i = 3; i < n - 6; ++i) require(starts(lines[i], " "), name, "station row");
+  require(starts(lines[n - 6], "Throat to "), name, "trailer");
+  require(starts(lines[n - 5], " Throat to mouth length="), name, "length line");
+  require(lines[n - 3] == "Jig dimensions:", name, "jig line");
+  require(starts(lines[n - 1], "  Extention (b)="), name, "extension line");
+}
+
+// The throat edge, one segment per pair of stations, the last line.
+void check_macro(const char* name, const char* first, const char* segment,
+                 const char* extra, const char* last) {
+  bool exists = false;
+  const auto lines = lines_of(name, exists);
+  if (!exists) return;
+  const std::size_t head = extra ? 2 : 1;
+  require(lines.size() >= head + 2 && lines.size() <= head + 498 + 1, name, "line count");
+  require(starts(lines[0], first), name, "throat edge");
+  if (extra) require(lines[1] == extra, name, "second line");
+  for (std::size_t i = head; i + 1 < lines.size(); ++i) {
+    require(starts(lines[i], segment), name, "segment");
+  }
+  require(lines.back() == last, name, "last line");
+}
+
+}  // namespace
+
+namespace {
+
+// The program writes into the current directory: a directory of its own,
+// entered for each run only, since the fuzzer's corpus paths are relative.
+char files_dir[] = "/tmp/bellform-fuzz-XXXXXX";
+
+void remove_files() {
+  for (const char* name : {"bellform.txt", "horn.scr", "horn.mcr"}) {
+    std::remove((std::string(files_dir) + "/" + name).c_str());
+  }
+}
+
+void remove_files_dir() {
+  remove_files();
+  rmdir(files_dir);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  if (mkdtemp(files_dir) == nullptr) std::abort();
+  std::atexit(remove_files_dir);
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const int previous = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (previous < 0 || chdir(files_dir) != 0) std::abort();
+  remove_files();
+  test_console::reset();
+  fuzz::queue_bursts(fuzz::keys_from_bytes(data, size, 200));
+  try {
+    if (design_loop() != 0) std::abort();
+  } catch (const test_console::ScriptEnded&) {
+    // Waiting for a key: at a prompt, the command line or the macro question.
+  }
+  const ScreenModel& screen = test_console::screen();
+  if (screen.cursor_x() < 0 || screen.cursor_x() >= screen.width() ||
+      screen.cursor_y() < 0 || screen.cursor_y() >= screen.height()) {
+    std::abort();
+  }
+  check_data_file();
+  check_macro("horn.scr", "LINE 0,0 0,", "LINE ", nullptr, "ZOOM E");
+  check_macro("horn.mcr", "L1,0,0,0,", "L1,", "MB; ", "ZA;");
+  if (fchdir(previous) != 0) std::abort();
+  close(previous);
+  return 0;
+}
