@@ -31,6 +31,12 @@ int column_of(const std::string& text, int y) {
   return at == std::string::npos ? -1 : static_cast<int>(at);
 }
 
+int row_starting(const std::string& text) {
+  for (int y = 0; y < test_console::screen().height(); ++y)
+    if (row(y).rfind(text, 0) == 0) return y;
+  return -1;
+}
+
 void Dialogue::SetUp() {
   test_console::reset();
   previous_ = fs::current_path();

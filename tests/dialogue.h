@@ -21,6 +21,8 @@ std::string row(int y);
 std::uint16_t attr_at(int x, int y);
 // The column where `text` starts on row y, or -1.
 int column_of(const std::string& text, int y);
+// The first row that starts with `text`, or -1.
+int row_starting(const std::string& text);
 
 // The answers for the worked example: 12, 12, 2 and Enter for the driver.
 constexpr const char* worked_example = "12\r12\r2\r\r";

@@ -74,9 +74,7 @@ TEST_F(Report, CommandLineAtALengthOf100FillsTheRow) {
   test_console::type(worked_example);
   test_console::type("100\r");
   ASSERT_EQ(-1, run());
-  int command = -1;
-  for (int y = 0; y < 25 && command < 0; ++y)
-    if (row(y).rfind("<Enter>-end", 0) == 0) command = y;
+  const int command = row_starting("<Enter>-end");
   ASSERT_GE(command, 0);
   EXPECT_EQ(80u, row(command).size());
   EXPECT_EQ("<Enter>-end  <S> Square  <F> File  <M> Macro * Throat to mouth length=100.00 In.",
