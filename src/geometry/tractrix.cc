@@ -4,7 +4,14 @@
 
 namespace bellform {
 
+#ifdef BELLFORM_COUNT_TRACTRIX
+long tractrix_length_calls = 0;
+#endif
+
 double tractrix_length(double y, double R) {
+#ifdef BELLFORM_COUNT_TRACTRIX
+  ++tractrix_length_calls;
+#endif
   const double s = std::sqrt(R * R - y * y);
   return R * std::log((R + s) / y) - s;
 }

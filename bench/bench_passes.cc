@@ -1,0 +1,169 @@
+// How long the passes of a cycle take, and how often each computes the
+// tractrix: a screen pass, a file pass at 0.1 inch and a macro pass, for the
+// worked example (12 x 12, throat 2) and a bass horn (40 x 30, throat 3), and
+// a whole dialogue on the test console. Counters per pass:
+//   tractrix_length  calls of tractrix_length
+//   per_station      of them for one station (the bisection of its radius)
+//   walked           stations computed, thrown-away screen attempts included
+//   kept             stations of the pass that was kept
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "console/console.h"
+#include "console/test_console.h"
+#include "design/data_file.h"
+#include "design/design_loop.h"
+#include "design/macro.h"
+#include "design/record.h"
+#include "design/report.h"
+#include "geometry/tractrix.h"
+#include "geometry/walk.h"
+
+namespace bellform {
+namespace {
+
+// A directory of its own for the files, made the current one at start-up.
+struct FilesDir {
+  FilesDir() {
+    char name[] = "/tmp/bellform-bench-XXXXXX";
+    if (mkdtemp(name) == nullptr || chdir(name) != 0) std::abort();
+    path = name;
+  }
+  ~FilesDir() {
+    for (const char* f : {"bellform.txt", "horn.scr", "horn.mcr"}) {
+      std::remove((path + "/" + f).c_str());
+    }
+    rmdir(path.c_str());
+  }
+  std::string path;
+};
+FilesDir files_dir;
+
+struct Horn {
+  double W, H, T;
+};
+constexpr Horn worked_example{12, 12, 2};
+constexpr Horn bass_horn{40, 30, 3};
+
+// The record as the design loop has it before its first cycle.
+DesignRecord& record_for(const Horn& horn) {
+  static DesignRecord rec;
+  rec = DesignRecord{};
+  rec.W = horn.W;
+  rec.H = horn.H;
+  rec.T = horn.T;
+  rec.D = horn.T;
+  rec.radii = design_radii(rec.W, rec.H, rec.T);
+  rec.L = natural_length(rec.radii);
+  return rec;
+}
+
+void open_test_console() {
+  test_console::reset();
+  open_console(banner);
+}
+
+long calls_per_station(const DesignRecord& rec) {
+  const long before = tractrix_length_calls;
+  tractrix_radius(rec.L * 0.5, rec.radii.rm);
+  return tractrix_length_calls - before;
+}
+
+void report_counts(benchmark::State& state, const DesignRecord& rec,
+                   long calls_per_pass, long extra_calls) {
+  const long per_station = calls_per_station(rec);
+  state.counters["tractrix_length"] = static_cast<double>(calls_per_pass);
+  state.counters["per_station"] = static_cast<double>(per_station);
+  state.counters["walked"] =
+      static_cast<double>((calls_per_pass - extra_calls) / per_station);
+  state.counters["kept"] =
+      count_stations(layout_frame(rec.radii, rec.H, rec.L), rec.step, max_stations);
+}
+
+// Runs `pass` once per iteration and counts its calls of tractrix_length.
+template <typename Pass>
+void run_counted(benchmark::State& state, DesignRecord& rec, Pass pass) {
+  long calls = 0;
+  for (auto _ : state) {
+    const long before = tractrix_length_calls;
+    pass();
+    calls = tractrix_length_calls - before;
+  }
+  // The trailer's adapter is the one call outside the stations.
+  report_counts(state, rec, calls, 1);
+}
+
+void BM_ScreenPass(benchmark::State& state, Horn horn) {
+  open_test_console();
+  DesignRecord& rec = record_for(horn);
+  TextBuffer line = {};
+  run_counted(state, rec, [&] {
+    rec.rows = 0;
+    rec.step = 0.25;
+    rec.sink = console_out;
+    layout_pass(rec, line);
+    report_trailer(rec, line);
+  });
+}
+
+void BM_FilePass(benchmark::State& state, Horn horn) {
+  open_test_console();
+  DesignRecord& rec = record_for(horn);
+  TextBuffer line = {};
+  run_counted(state, rec, [&] {
+    rec.rows = unlimited_rows;
+    rec.step = 0.1;
+    rec.sink = open_output_file(data_file_name);
+    layout_pass(rec, line);
+    report_trailer(rec, line);
+    finish_data_file(rec, line);
+  });
+  if (rec.step != 0.1) state.SkipWithError("the pass changed its step");
+}
+
+void BM_MacroPass(benchmark::State& state, Horn horn) {
+  open_test_console();
+  DesignRecord& rec = record_for(horn);
+  TextBuffer line = {};
+  TextBuffer prompt = {};
+  run_counted(state, rec, [&] {
+    rec.rows = unlimited_rows;
+    rec.step = macro_step;
+    rec.macro = true;
+    test_console::type("A");
+    layout_pass(rec, line);
+    report_trailer(rec, line);
+    macro_export(rec, line, prompt);
+  });
+}
+
+// The worked example typed in, a screen cycle, a file cycle at 0.5 inch, a
+// macro cycle, then Enter on the command line: four passes in all.
+void BM_Dialogue(benchmark::State& state) {
+  long calls = 0;
+  for (auto _ : state) {
+    test_console::reset();
+    test_console::type("12\r12\r2\r\rF\r0.5\rM\rA\r");
+    const long before = tractrix_length_calls;
+    if (design_loop() != 0) state.SkipWithError("the dialogue did not end");
+    calls = tractrix_length_calls - before;
+  }
+  state.counters["tractrix_length"] = static_cast<double>(calls);
+}
+
+BENCHMARK_CAPTURE(BM_ScreenPass, example, worked_example);
+BENCHMARK_CAPTURE(BM_ScreenPass, bass_horn, bass_horn);
+BENCHMARK_CAPTURE(BM_FilePass, example, worked_example);
+BENCHMARK_CAPTURE(BM_FilePass, bass_horn, bass_horn);
+BENCHMARK_CAPTURE(BM_MacroPass, example, worked_example);
+BENCHMARK_CAPTURE(BM_MacroPass, bass_horn, bass_horn);
+BENCHMARK(BM_Dialogue);
+
+}  // namespace
+}  // namespace bellform
+
+BENCHMARK_MAIN();
