@@ -1,0 +1,202 @@
+// Bad input through the whole dialogue: what the user sees for each kind.
+// docs/bad-input.md lists these with the other tests behind its rows.
+#include <filesystem>
+#include <string>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+#include "console/console.h"
+#include "dialogue.h"
+
+namespace bellform::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+using BadInput = Dialogue;
+
+int command_row() {
+  int y = 0;
+  while (y < 24 && row(y).rfind("<Enter>-end", 0) != 0) ++y;
+  return y;
+}
+
+TEST_F(BadInput, UndefinedDesignsAreRefusedInRedAndAskedAgain) {
+  struct Case {
+    const char* answers;
+    const char* message;
+  } cases[] = {
+      {"12\r2\r2\r\r", "The mouth height must differ from the throat side."},
+      {"12\r12\r0\r\r", "The throat side must not be zero."},
+      {"1\r1\r2\r\r", "The mouth area must be larger than the throat area."},
+      {"1\r4\r2\r\r", "The mouth area must be larger than the throat area."},
+      {"12\r12\r2\r14\r", "The driver diameter exceeds a circle of the mouth's area."},
+      {"12\r12\r2\r-1\r", "The driver diameter must not be negative."},
+      {"+INF\r12\r2\r\r", "The mouth width must be a finite number."},
+      {"12\r-INF\r2\r\r", "The mouth height must be a finite number."},
+      {"12\r12\r+NAN\r\r", "The throat side must be a finite number."},
+      {"12\r12\r2\r-NAN\r", "The driver diameter must be a finite number."},
+      {"1e300\r1e300\r2\r\r", "These dimensions are too large or too small to lay out."},
+      {"12\r12\r1e300\r\r", "These dimensions are too large or too small to lay out."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answers);
+    test_console::reset();
+    test_console::type(c.answers);
+    ASSERT_EQ(-1, run());
+    EXPECT_EQ(c.message, row(5));
+    EXPECT_EQ(attr_red, attr_at(0, 5));
+    EXPECT_EQ("Input mouth width  (In.) >", row(6));
+  }
+}
+
+TEST_F(BadInput, AnAnswerStopsAt79CharactersAndWrapsOnTheScreen) {
+  // 81 characters typed: the last two are dropped.
+  test_console::type("12" + std::string(77, 'x') + "99\r");
+  test_console::type("12\r2\r\r");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ("Mouth dimensions = 12 x 12      ** Bellform Version 1.8c - 32 bit **", row(1));
+
+  test_console::reset();
+  test_console::type("12" + std::string(77, 'x') + "99\r");
+  ASSERT_EQ(-1, run());
+  // The prompt's 27 characters and 53 of the answer fill the row; the
+  // other 26 follow, and the next question starts below them.
+  EXPECT_EQ("Input mouth width  (In.) > 12" + std::string(51, 'x'), row(1));
+  EXPECT_EQ(std::string(26, 'x'), row(2));
+  EXPECT_EQ("Input mouth height (In.) >", row(3));
+}
+
+TEST_F(BadInput, SeventyNineDigitsRunToTheCommandLine) {
+  // A width of 1e78: every number is finite, the lines are cut to fit.
+  test_console::type("1" + std::string(78, '0') + "\r12\r2\r\r");
+  ASSERT_EQ(-1, run());
+  const int command = command_row();
+  ASSERT_LT(command, 24);
+  EXPECT_EQ(0, row(command + 2).find(" Input new length")) << row(command + 2);
+}
+
+TEST_F(BadInput, TabGoesToTheEndOrPastTheFieldMark) {
+  // Tab from the start of "1" goes to its end, so the 2 comes after it.
+  test_console::type("1");
+  test_console::press(0x24);  // Home
+  test_console::type("\t2\r");
+  // The field mark is a character like any other: the number stops there.
+  // Tab from the start stops on the second character after the mark.
+  test_console::type("12\xC5" "ab");
+  test_console::press(0x24);
+  test_console::type("\tc\r");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ("Input mouth width  (In.) > 12", row(1));
+  EXPECT_EQ("Input mouth height (In.) > 12\xC5" "acb", row(2));
+
+  test_console::reset();
+  test_console::type("1");
+  test_console::press(0x24);
+  test_console::type("\t2\r12\xC5\r2\r\r");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ("Top and bottom piece length=11.27 In. ** Angle=52.7 Deg.", row(0));
+}
+
+TEST_F(BadInput, ExtremeLengthsStillLayOut) {
+  // Finite lengths, however odd, give a report and the command line; the
+  // length a file or macro pass needs more stations for widens its step.
+  const char* lengths[] = {"1e300", "-1e300", "1e-300", "-0.001", "1e6"};
+  for (const char* length : lengths) {
+    SCOPED_TRACE(length);
+    test_console::reset();
+    test_console::type(worked_example);
+    test_console::type(std::string(length) + "\r");
+    ASSERT_EQ(-1, run());
+    const int command = command_row();
+    ASSERT_LT(command, 24);
+    EXPECT_EQ(attr_green, attr_at(0, command));
+    EXPECT_NE(attr_red, attr_at(0, command - 1));
+  }
+  test_console::reset();
+  test_console::type(worked_example);
+  test_console::type("1e6\rM\rA");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ("Macro file is: horn.scr", row(1));
+  EXPECT_EQ("Piece too long for stations 0.1 In. apart: step 2010 In. used.", row(2));
+}
+
+TEST_F(BadInput, AHugeStepGivesTheThroatAndTheMouth) {
+  test_console::type(worked_example);
+  test_console::type("F\r1e300\r");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ("Data file is: bellform.txt", row(1));
+  const std::string text = file("bellform.txt");
+  EXPECT_NE(std::string::npos, text.find("\n 0.00 \t1.000 \t2.000 \t1.000 \t4.000\n"
+                                         " 11.27 \t6.000 \t12.000 \t1.000 \t143.998\n"
+                                         "Throat to 2 In diameter"));
+}
+
+#ifndef _WIN32
+// Runs `dialogue` as a user the permission bits apply to, and returns what it
+// saw. Root writes through them, so as root the dialogue runs in a child
+// process that has become the user nobody; "<skip>" if it cannot.
+template <typename Run>
+std::string as_ordinary_user(Run dialogue) {
+  if (geteuid() != 0) return dialogue();
+  int out[2];
+  if (pipe(out) != 0) return "<skip>";
+  const pid_t child = fork();
+  if (child == 0) {
+    close(out[0]);
+    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(1);
+    const std::string seen = dialogue();
+    _exit(write(out[1], seen.data(), seen.size()) ==
+                  static_cast<ssize_t>(seen.size()) ? 0 : 1);
+  }
+  close(out[1]);
+  std::string seen;
+  char chunk[256];
+  for (ssize_t n; (n = read(out[0], chunk, sizeof chunk)) > 0;) seen.append(chunk, n);
+  close(out[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? seen : "<skip>";
+}
+
+TEST_F(BadInput, AReadOnlyDataFileIsReportedAndKept) {
+  const fs::path data = dir() / "bellform.txt";
+  { std::FILE* f = std::fopen(data.string().c_str(), "wb"); std::fputs("kept", f); std::fclose(f); }
+  fs::permissions(data, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::permissions(dir(), fs::perms::all);
+  const std::string seen = as_ordinary_user([this] {
+    test_console::type(worked_example);
+    test_console::type("F\r0.5\r");
+    run();
+    return row(1) + "|" + read_file("bellform.txt");
+  });
+  if (seen == "<skip>") GTEST_SKIP() << "no user to whom the permission bits apply";
+  EXPECT_EQ("Could not write the data file bellform.txt.|kept", seen);
+}
+
+TEST_F(BadInput, AReadOnlyDirectoryIsReportedForEveryFile) {
+  fs::permissions(dir(), fs::perms::owner_read | fs::perms::owner_exec |
+                             fs::perms::group_read | fs::perms::group_exec |
+                             fs::perms::others_read | fs::perms::others_exec);
+  const std::string seen = as_ordinary_user([this] {
+    test_console::type(worked_example);
+    test_console::type("F\r0.5\r");
+    run();
+    std::string rows = row(1) + "|" + std::to_string(attr_at(0, 1));
+    test_console::reset();
+    test_console::type(worked_example);
+    test_console::type("M\rg");
+    run();
+    return rows + "|" + row(1) + "|" + std::to_string(fs::exists("horn.mcr"));
+  });
+  if (seen == "<skip>") GTEST_SKIP() << "no user to whom the permission bits apply";
+  EXPECT_EQ("Could not write the data file bellform.txt.|4|"
+            "Could not write the macro file horn.mcr.|0", seen);
+}
+#endif
+
+}  // namespace
+}  // namespace bellform::testing
