@@ -53,6 +53,16 @@ TEST_F(BadInput, UndefinedDesignsAreRefusedInRedAndAskedAgain) {
   }
 }
 
+TEST_F(BadInput, ADriverOfZeroIsTheThroat) {
+  for (const char* driver : {"0\r", "-0\r", "0.0e5\r"}) {
+    SCOPED_TRACE(driver);
+    test_console::reset();
+    test_console::type(std::string("12\r12\r2\r") + driver);
+    ASSERT_EQ(-1, run());
+    EXPECT_EQ(0, row(16).find("Throat to 2 In diameter driver adapter thickness=0.81 In.")) << row(16);
+  }
+}
+
 TEST_F(BadInput, AnAnswerStopsAt79CharactersAndWrapsOnTheScreen) {
   // 81 characters typed: the last two are dropped.
   test_console::type("12" + std::string(77, 'x') + "99\r");
