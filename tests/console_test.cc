@@ -1,11 +1,10 @@
 #include "console/console.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 #include "console/test_console.h"
@@ -21,9 +20,12 @@ class Console : public ::testing::Test {
   void SetUp() override {
     tc::reset();
     open_console("Bellform title");
-    std::string pattern = (fs::temp_directory_path() / "console_XXXXXX");
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
+    // A directory of its own, by std::filesystem alone (no mkdtemp on
+    // Windows): create_directory is false when the name is taken.
+    std::random_device seed;
+    do {
+      dir_ = fs::temp_directory_path() / ("console_" + std::to_string(seed()));
+    } while (!fs::create_directory(dir_));
   }
   void TearDown() override { fs::remove_all(dir_); }
 
