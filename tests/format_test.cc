@@ -1,0 +1,49 @@
+// The report's numbers must print the same digits on every platform. The C
+// runtime of Windows (msvcrt) writes three-digit exponents and rounds an
+// exact binary half away from zero; the Windows build uses MinGW's own C99
+// conversions instead, and these cases fail if it ever falls back.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "design/texts.h"
+
+namespace bellform {
+namespace {
+
+std::string formatted(const char* format, double value) {
+  TextBuffer buffer;
+  format_text(buffer, format, value);
+  return buffer;
+}
+
+struct Conversion {
+  const char* format;
+  double value;
+  const char* text;
+};
+
+TEST(FormatTest, ConversionsPrintTheStandardDigits) {
+  const Conversion cases[] = {
+      {"%g", 1e-5, "1e-05"},          // two exponent digits, not 1e-005
+      {"%g", 123456789, "1.23457e+08"},
+      {"%g", 1e6, "1e+06"},
+      {"%g", 100000, "100000"},
+      {"%g", 0.0001, "0.0001"},
+      {"%g", 143.998, "143.998"},
+      {"%.2f", 0.125, "0.12"},        // exact halves round to even
+      {"%.1f", 0.25, "0.2"},
+      {"%.0f", 2.5, "2"},
+      {"%.0f", 3.5, "4"},
+      {"%.3f", 0.0625, "0.062"},
+      {"%.2f", 2.675, "2.67"},        // 2.67499999... in binary
+      {"%.3f", -0.0004, "-0.000"},
+      {"%.0f", 1180591620717411303424.0, "1180591620717411303424"},  // 2^70
+  };
+  for (const Conversion& c : cases) {
+    EXPECT_EQ(formatted(c.format, c.value), c.text) << c.format << " " << c.value;
+  }
+}
+
+}  // namespace
+}  // namespace bellform
