@@ -74,10 +74,16 @@ done
 display=:$(head -n1 "$work/display")
 export DISPLAY=$display
 
-# Started from the shell's console with nothing on its standard streams; the
-# program frees that console and allocates its own, a window titled with
-# the banner.
-(cd "$work" && exec wine "$exe" </dev/null >"$work/wine.out" 2>&1) &
+# Started from a terminal (a pseudo-terminal of script(1), which Wine makes
+# the process's console, and which records what reaches it): the program
+# leaves that console and allocates its own, a window titled with the
+# banner. Without script(1), started with no console at all.
+if command -v script >/dev/null; then
+  (cd "$work" && exec script -qec "$(printf '%q ' wine "$exe")" "$work/terminal.log" \
+     </dev/null >/dev/null 2>&1) &
+else
+  (cd "$work" && exec wine "$exe" </dev/null >"$work/terminal.log" 2>&1) &
+fi
 wine_pid=$!
 
 window=
@@ -115,8 +121,10 @@ done
 kill -0 "$wine_pid" 2>/dev/null && fail "bellform.exe still running 15 s after the last Enter"
 wait "$wine_pid"
 status=$?
-[ "$status" -eq 0 ] || fail "bellform.exe ended with status $status (output: $work/wine.out)"
+[ "$status" -eq 0 ] || fail "bellform.exe ended with status $status (output: $work/terminal.log)"
 
+grep -q "Input mouth width" "$work/terminal.log" &&
+  fail "the dialogue reached the terminal it was started from ($work/terminal.log)"
 for name in bellform.txt horn.scr; do
   [ -f "$work/$name" ] || fail "$name was not written"
   cmp "$work/$name" "$data/$name" >&2 || fail "$name differs from $data/$name"
