@@ -11,14 +11,12 @@ file may be left half-written. Every wait is bounded.
 
 import os
 import shlex
-import shutil
 import subprocess
 import sys
-import tempfile
 import unittest
 
 import tmux_pane
-from tmux_pane import Pane, TIMEOUT
+from tmux_pane import TIMEOUT
 
 BELLFORM = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else ""
 tmux_pane.TMUX = sys.argv[2] if len(sys.argv) > 2 else "tmux"
@@ -26,15 +24,7 @@ WORKED_EXAMPLE = "12\r12\r2\r\r"
 FILES = ("bellform.txt", "horn.scr", "horn.mcr")
 
 
-class BadInputTerminalTest(unittest.TestCase):
-
-    def setUp(self):
-        self.workdir = tempfile.mkdtemp(prefix="bellform-bad-")
-        self.pane = Pane(self.workdir)
-
-    def tearDown(self):
-        self.pane.close()
-        shutil.rmtree(self.workdir, ignore_errors=True)
+class BadInputTerminalTest(tmux_pane.PaneTest):
 
     def start(self):
         p = self.pane
@@ -45,13 +35,6 @@ class BadInputTerminalTest(unittest.TestCase):
                    and "Input mouth width" in "\n".join(p.rows()))
         self.pid = tmux_pane.child_pid(p, "bellform")
 
-    def type(self, keys):
-        p = self.pane
-        for key in keys:
-            send = (lambda: p.keys("Enter")) if key == "\r" else \
-                   (lambda k=key: p.text(k))
-            tmux_pane.send_and_wait(p, self.pid, send,
-                                    "bellform to take %r" % key)
 
     def assert_ended_by_ctrl_c(self):
         p = self.pane

@@ -7,37 +7,17 @@ Usage: dialogue_terminal_test.py PATH_TO_BELLFORM PATH_TO_TMUX DATA_DIR
 
 import os
 import shlex
-import shutil
 import sys
-import tempfile
 import unittest
 
 import tmux_pane
-from tmux_pane import Pane
 
 BELLFORM = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else ""
 tmux_pane.TMUX = sys.argv[2] if len(sys.argv) > 2 else "tmux"
 DATA = sys.argv[3] if len(sys.argv) > 3 else ""
 
 
-class DialogueTest(unittest.TestCase):
-
-    def setUp(self):
-        self.workdir = tempfile.mkdtemp(prefix="bellform-dialogue-")
-        self.pane = Pane(self.workdir)
-
-    def tearDown(self):
-        self.pane.close()
-        shutil.rmtree(self.workdir, ignore_errors=True)
-
-    def type(self, keys):
-        """Each character typed alone, Enter as a carriage return."""
-        p = self.pane
-        for key in keys:
-            send = (lambda: p.keys("Enter")) if key == "\r" else \
-                   (lambda k=key: p.text(k))
-            tmux_pane.send_and_wait(p, self.pid, send,
-                                    "bellform to take %r" % key)
+class DialogueTest(tmux_pane.PaneTest):
 
     def expected(self, name):
         with open(os.path.join(DATA, name), "rb") as f:

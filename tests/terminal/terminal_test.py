@@ -13,15 +13,13 @@ exit and after Ctrl+C. Every wait is bounded.
 
 import os
 import shlex
-import shutil
 import subprocess
 import sys
-import tempfile
 import time
 import unittest
 
 import tmux_pane
-from tmux_pane import Pane, TIMEOUT
+from tmux_pane import TIMEOUT
 
 PROBE = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else ""
 tmux_pane.TMUX = sys.argv[2] if len(sys.argv) > 2 else "tmux"
@@ -29,15 +27,7 @@ PROMPT = "Type a line: "
 TITLE = "Bellform console probe"
 
 
-class TerminalTest(unittest.TestCase):
-
-    def setUp(self):
-        self.workdir = tempfile.mkdtemp(prefix="bellform-term-")
-        self.pane = Pane(self.workdir)
-
-    def tearDown(self):
-        self.pane.close()
-        shutil.rmtree(self.workdir, ignore_errors=True)
+class TerminalTest(tmux_pane.PaneTest):
 
     # -- helpers ------------------------------------------------------------
 

@@ -4,8 +4,11 @@ Shared by the real-terminal tests. Every wait is bounded by TIMEOUT.
 """
 
 import os
+import shutil
 import subprocess
+import tempfile
 import time
+import unittest
 
 TMUX = "tmux"
 TIMEOUT = 5.0
@@ -128,3 +131,24 @@ def send_and_wait(pane, pid, send, what):
         now = waits(pid)
         return now is not None and now[0] > before[0] and now[1] == "S"
     pane.wait_for(what, waiting_again)
+
+
+class PaneTest(unittest.TestCase):
+    """Each test with a pane of its own, in a directory of its own."""
+
+    def setUp(self):
+        self.workdir = tempfile.mkdtemp(prefix="bellform-term-")
+        self.pane = Pane(self.workdir)
+
+    def tearDown(self):
+        self.pane.close()
+        shutil.rmtree(self.workdir, ignore_errors=True)
+
+    def type(self, keys):
+        """Each character typed alone, a carriage return as Enter, each
+        taken by the program (self.pid) before the next is sent."""
+        p = self.pane
+        for key in keys:
+            send = (lambda: p.keys("Enter")) if key == "\r" else \
+                   (lambda k=key: p.text(k))
+            send_and_wait(p, self.pid, send, "the program to take %r" % key)
