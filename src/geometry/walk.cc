@@ -1,5 +1,7 @@
 #include "geometry/walk.h"
 
+#include <cmath>
+
 namespace bellform {
 
 int count_stations(const Frame& frame, double step, int limit) {
@@ -8,12 +10,6 @@ int count_stations(const Frame& frame, double step, int limit) {
   while (count <= limit && next_station(frame, step, walk)) ++count;
   return count;
 }
-
-}  // namespace bellform
-
-#include <cmath>
-
-namespace bellform {
 
 double smallest_fitting_step(const Frame& frame, double unit, int limit) {
   // A walk of n stations covers about (n - 1) steps: start just below that.

@@ -32,10 +32,6 @@ inline bool next_station(const Frame& frame, double step, Walk& walk) {
 // limit + 1: a step that no longer moves s (s + step == s) never ends.
 int count_stations(const Frame& frame, double step, int limit);
 
-}  // namespace bellform
-
-namespace bellform {
-
 // The smallest whole multiple of `unit` whose walk makes at most `limit`
 // stations, or 0 when none was found.
 double smallest_fitting_step(const Frame& frame, double unit, int limit);
