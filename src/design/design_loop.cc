@@ -25,8 +25,8 @@ struct Loop {
   TextBuffer fault = {};
 };
 
-double ask(Loop& loop, const char* prompt_text, double value_for_prompt = 0) {
-  format_text(loop.prompt, prompt_text, value_for_prompt);
+// Asks the question already formatted into the prompt buffer.
+double ask(Loop& loop) {
   write_text(loop.prompt, attr_normal);
   read_line(loop.line, sizeof loop.line);
   return to_number(loop.line);
@@ -37,10 +37,14 @@ double ask(Loop& loop, const char* prompt_text, double value_for_prompt = 0) {
 void ask_dimensions(Loop& loop) {
   DesignRecord& rec = loop.rec;
   for (;;) {
-    rec.W = ask(loop, "Input mouth width  (In.) > ");
-    rec.H = ask(loop, "Input mouth height (In.) > ");
-    rec.T = ask(loop, "Input throat dimension (Square, all sides - In.) > ");
-    rec.D = ask(loop, "Input driver throat diameter (Round - In. <Cr> = %g In.) > ", rec.T);
+    format_text(loop.prompt, "Input mouth width  (In.) > ");
+    rec.W = ask(loop);
+    format_text(loop.prompt, "Input mouth height (In.) > ");
+    rec.H = ask(loop);
+    format_text(loop.prompt, "Input throat dimension (Square, all sides - In.) > ");
+    rec.T = ask(loop);
+    format_text(loop.prompt, "Input driver throat diameter (Round - In. <Cr> = %g In.) > ", rec.T);
+    rec.D = ask(loop);
     if (rec.D == 0) rec.D = rec.T;
     const char* fault = design_fault(rec.W, rec.H, rec.T, rec.D);
     if (!fault) break;
