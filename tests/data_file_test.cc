@@ -1,4 +1,6 @@
 // The File command and the data file "bellform.txt".
+#include <cctype>
+#include <cstdio>
 #include <filesystem>
 
 #include "console/console.h"
@@ -75,6 +77,51 @@ TEST_F(DataFile, TheSmallestStepOfferedFits) {
   const std::string text = file("bellform.txt");
   EXPECT_NE(std::string::npos, text.find("\n 11.25 \t"));
   EXPECT_NE(std::string::npos, text.find("\n 11.27 \t6.000"));
+}
+
+// Width and height apart: the mouth line gives the height first.
+TEST_F(DataFile, ANonSquareMouthIsHeightByWidth) {
+  test_console::type("20\r10\r2\r\r");
+  test_console::type("F\r1\r");
+  ASSERT_EQ(-1, run());
+  const std::string text = file("bellform.txt");
+  EXPECT_NE(std::string::npos, text.find("\nMouth dimensions = 10 x 20 \t\n")) << text;
+  test_console::reset();
+  test_console::type("20\r10\r2\r\r");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ("Mouth dimensions = 10 x 20      ** Bellform Version 1.8c - 32 bit **", row(1));
+}
+
+// 7 x 31 with a throat of 1: 0.05 inch walks exactly 499 stations, the most
+// the point list holds. The step that the refusal offers is taken, and both
+// the data file and a macro afterwards end at the mouth.
+TEST_F(DataFile, TheStepOfferedForTheLongestWalkReachesTheMouth) {
+  test_console::type("7\r31\r1\r\rF\r0.01\r");
+  ASSERT_EQ(-1, run());
+  const int refusal = row_starting("Step too small");
+  ASSERT_GE(refusal, 0);
+  EXPECT_EQ("Step too small: over 499 stations. Smallest step that fits: 0.05 In.", row(refusal));
+  test_console::reset();
+  test_console::type("7\r31\r1\r\rF\r0.05\rM\rA");
+  ASSERT_EQ(-1, run());
+  const std::string text = file("bellform.txt");
+  double piece = 0;
+  ASSERT_EQ(1, std::sscanf(text.c_str(), "Top and bottom piece length=%lf", &piece));
+  char mouth_row[64];
+  std::snprintf(mouth_row, sizeof mouth_row, "\n %.2f \t3.500 \t31.000 \t", piece);
+  EXPECT_NE(std::string::npos, text.find(mouth_row)) << text.substr(text.size() - 300);
+  int rows = 0;  // lines of a blank and a digit
+  for (std::size_t at = text.find("\n "); at != std::string::npos; at = text.find("\n ", at + 1))
+    rows += std::isdigit(static_cast<unsigned char>(text[at + 2])) != 0;
+  EXPECT_EQ(499, rows);
+
+  const std::string script = file("horn.scr");
+  const std::size_t last = script.rfind("LINE ");
+  ASSERT_NE(std::string::npos, last);
+  double x0, y0, x1, y1;
+  ASSERT_EQ(4, std::sscanf(script.c_str() + last, "LINE %lf,%lf %lf,%lf", &x0, &y0, &x1, &y1));
+  EXPECT_NEAR(piece, x1, 0.005);
+  EXPECT_NEAR(3.5, y1, 0.0001);
 }
 
 TEST_F(DataFile, AFileThatCannotBeCreatedIsReportedInRed) {
