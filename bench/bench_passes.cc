@@ -103,10 +103,9 @@ void BM_ScreenPass(benchmark::State& state, Horn horn) {
   DesignRecord& rec = record_for(horn);
   TextBuffer line = {};
   run_counted(state, rec, [&] {
-    rec.rows = 0;
-    rec.step = 0.25;
+    rec.step = first_step;
     rec.sink = console_out;
-    layout_pass(rec, line);
+    layout_pass(rec, PassKind::screen, line);
     report_trailer(rec, line);
   });
 }
@@ -116,10 +115,9 @@ void BM_FilePass(benchmark::State& state, Horn horn) {
   DesignRecord& rec = record_for(horn);
   TextBuffer line = {};
   run_counted(state, rec, [&] {
-    rec.rows = unlimited_rows;
     rec.step = 0.1;
     rec.sink = open_output_file(data_file_name);
-    layout_pass(rec, line);
+    layout_pass(rec, PassKind::file, line);
     report_trailer(rec, line);
     finish_data_file(rec, line);
   });
@@ -132,11 +130,10 @@ void BM_MacroPass(benchmark::State& state, Horn horn) {
   TextBuffer line = {};
   TextBuffer prompt = {};
   run_counted(state, rec, [&] {
-    rec.rows = unlimited_rows;
     rec.step = macro_step;
-    rec.macro = true;
+    rec.sink = console_out;
     test_console::type("A");
-    layout_pass(rec, line);
+    layout_pass(rec, PassKind::macro, line);
     report_trailer(rec, line);
     macro_export(rec, line, prompt);
   });

@@ -43,7 +43,6 @@ bool file_command(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt,
   rec.step = step;
   rec.sink = open_output_file(data_file_name);
   rec.sink_failed = rec.sink == null_handle;
-  rec.rows = unlimited_rows;
   return true;
 }
 

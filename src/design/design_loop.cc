@@ -16,10 +16,11 @@ namespace bellform {
 
 namespace {
 
-// The loop's state besides the record: the two text buffers, and a fault
-// to show in red above the next command line.
+// The loop's state besides the record: the kind of the next pass, the two
+// text buffers, and a fault to show in red above the next command line.
 struct Loop {
   DesignRecord rec;
+  PassKind pass = PassKind::screen;
   TextBuffer line = {};
   TextBuffer prompt = {};
   TextBuffer fault = {};
@@ -59,16 +60,15 @@ void run_cycle(Loop& loop) {
   DesignRecord& rec = loop.rec;
   if (rec.recompute) {
     rec.L = natural_length(rec.radii);
-    rec.rows = 0;
-    rec.step = 0.25;
-    rec.sink = console_out;
-    rec.macro = false;
+    rec.step = first_step;
     rec.recompute = false;
   }
-  layout_pass(rec, loop.line);
+  layout_pass(rec, loop.pass, loop.line);
   report_trailer(rec, loop.line);
-  if (rec.sink != console_out) finish_data_file(rec, loop.line);
-  if (rec.macro) macro_export(rec, loop.line, loop.prompt);
+  if (loop.pass == PassKind::file) finish_data_file(rec, loop.line);
+  if (loop.pass == PassKind::macro) macro_export(rec, loop.line, loop.prompt);
+  // Every cycle ends at the command line in screen state.
+  loop.pass = PassKind::screen;
   if (loop.fault[0]) {
     write_text(loop.fault, attr_red);
     write_char('\n', attr_normal);
@@ -93,12 +93,12 @@ bool take_command(Loop& loop) {
       rec.recompute = true;
       return true;
     case 'F': case 'f':
-      file_command(rec, loop.line, loop.prompt, loop.fault);
+      if (file_command(rec, loop.line, loop.prompt, loop.fault))
+        loop.pass = PassKind::file;
       return true;
     case 'M': case 'm':
       rec.step = macro_step;
-      rec.rows = unlimited_rows;
-      rec.macro = true;
+      loop.pass = PassKind::macro;
       return true;
     default:
       break;
@@ -116,9 +116,9 @@ bool take_command(Loop& loop) {
 }  // namespace
 
 int design_loop() {
-  static Loop loop;  // the point list is large for a stack frame
-  loop = Loop{};
+  Loop loop;
   open_console(banner);
+  loop.rec.sink = console_out;
   set_console_window(0, 0, 80, 25);
   clear_screen();
   write_text(banner, attr_red);
@@ -127,8 +127,6 @@ int design_loop() {
   for (;;) {
     run_cycle(loop);
     write_command_line(loop);
-    loop.rec.macro = false;
-    loop.rec.rows = 0;
     read_line(loop.line, sizeof loop.line);
     if (!take_command(loop)) return 0;
   }

@@ -11,8 +11,21 @@ constexpr int point_capacity = 500;
 constexpr int max_stations = point_capacity - 1;
 // Rows a screen pass may show before its step is doubled.
 constexpr int screen_rows = 18;
-// Row counter of a file or macro pass: never reaches the screen limit.
-constexpr int unlimited_rows = -5000;
+
+// The three kinds of layout pass, one per kind of cycle, chosen by the
+// answer at the command line before it:
+//   screen  the report on the console, at most 18 rows: a pass that needs
+//           more is redone with twice the step until it fits;
+//   file    the report in the data file, every station at the step typed;
+//   macro   no rows: the stations fill the point list for the macro export.
+enum class PassKind { screen, file, macro };
+
+// The step rule. Every pass starts from the step the last one left: a new
+// length keeps it, whether a screen pass doubled it, a file pass took it as
+// typed or a macro pass set 0.1 inch (widened when the piece needs more
+// stations than the point list holds). Only the first cycle and the Square
+// command reset it to a quarter inch.
+constexpr double first_step = 0.25;
 
 constexpr int text_size = 80;  // the line buffer and the prompt buffer
 
@@ -25,12 +38,11 @@ struct DesignRecord {
   double W = 0, H = 0, T = 0, D = 0;
   Radii radii;
   double L = 0;
-  double step = 0.25;
-  int rows = 0;
+  double step = first_step;  // see the step rule above
+  // Where report lines go: the console, or the data file during a file pass.
   OutputSink sink = null_handle;
   bool sink_failed = false;  // a line of the current file pass was lost
-  bool recompute = true;
-  bool macro = false;
+  bool recompute = true;     // natural length and first step next cycle
   Frame frame;
   double A0 = 0, Fc = 0;
   PointList points{};

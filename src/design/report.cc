@@ -33,46 +33,41 @@ void store_point(PointList& points, int i, const Station& station) {
   points.dim_x[i + 1] = -1.0;
 }
 
-// One walk from the throat to the mouth; false when it outgrew the screen.
-void walk_stations(DesignRecord& rec, TextBuffer& line) {
+// One walk from the throat to the mouth under its page header; false when a
+// screen pass needs more rows than the screen shows, and must be redone.
+bool walk_stations(DesignRecord& rec, PassKind kind, TextBuffer& line) {
+  page_header(rec, line);
+  const bool screen = kind == PassKind::screen;
   Walk walk = start_walk(rec.frame);
   for (int i = 0;; ++i) {
     const Station st = station_at(rec.frame, rec.radii.rm, walk.s);
-    if (rec.rows < screen_rows) {
-      if (!rec.macro) {
-        format_text(line, " %.2f \t%.3f \t%.3f \t%.3f \t%.3f\n", st.dim_x,
-                    st.half_w, st.height, st.h_over_w, st.area);
-        report_write(rec, line, attr_normal);
-      }
-      if (i == 0) rec.A0 = st.area;
-      if (i == 1) rec.Fc = cutoff_frequency(rec.A0, st.area, st.dim_x);
+    if (kind != PassKind::macro) {
+      format_text(line, " %.2f \t%.3f \t%.3f \t%.3f \t%.3f\n", st.dim_x,
+                  st.half_w, st.height, st.h_over_w, st.area);
+      report_write(rec, line, attr_normal);
     }
+    if (i == 0) rec.A0 = st.area;
+    if (i == 1) rec.Fc = cutoff_frequency(rec.A0, st.area, st.dim_x);
     store_point(rec.points, i, st);
-    rec.rows = rec.rows + 1;
-    if (!next_station(rec.frame, rec.step, walk)) return;
-    // A screen pass past its last row is thrown away anyway; stopping here
-    // also ends a walk whose step no longer moves s. File and macro passes
-    // are sized beforehand, so the bound below is only a last guard.
-    if (rec.rows > screen_rows) return;
-    if (i + 2 >= point_capacity) return;
+    if (!next_station(rec.frame, rec.step, walk)) return true;
+    // A station beyond the screen's rows: this pass is thrown away. Stopping
+    // here also ends a walk whose step no longer moves s. File and macro
+    // passes are sized beforehand, so the bound below is only a last guard.
+    if (screen && i + 1 >= screen_rows) return false;
+    if (i + 2 >= point_capacity) return true;
   }
 }
 
 }  // namespace
 
-void layout_pass(DesignRecord& rec, TextBuffer& line) {
+void layout_pass(DesignRecord& rec, PassKind kind, TextBuffer& line) {
   rec.frame = layout_frame(rec.radii, rec.H, rec.L);
-  if (rec.macro && count_stations(rec.frame, rec.step, max_stations) > max_stations) {
+  if (kind == PassKind::macro &&
+      count_stations(rec.frame, rec.step, max_stations) > max_stations) {
     const double fitting = smallest_fitting_step(rec.frame, rec.step, max_stations);
     if (fitting > 0) rec.step = fitting;
   }
-  for (;;) {
-    if (rec.rows < 1) page_header(rec, line);
-    walk_stations(rec, line);
-    if (rec.rows <= screen_rows) return;
-    rec.rows = 0;
-    rec.step = rec.step * 2;
-  }
+  while (!walk_stations(rec, kind, line)) rec.step = rec.step * 2;
 }
 
 void report_trailer(DesignRecord& rec, TextBuffer& line) {

@@ -6,11 +6,11 @@
 
 namespace bellform {
 
-// Computes the frame for rec.L, walks the stations, prints the header and
-// rows through rec.sink and fills the point list. A screen pass that needs
-// more than 18 rows is redone with twice the step. A macro pass prints no
-// rows and widens its step when the point list would overflow.
-void layout_pass(DesignRecord& rec, TextBuffer& line);
+// Computes the frame for rec.L, walks the stations from rec.step, prints the
+// header and rows through rec.sink and fills the point list. A screen pass
+// that needs more than 18 rows is redone with twice the step. A macro pass
+// prints no rows and widens its step when the point list would overflow.
+void layout_pass(DesignRecord& rec, PassKind kind, TextBuffer& line);
 
 // The driver adapter and cutoff-frequency line, through the sink.
 void report_trailer(DesignRecord& rec, TextBuffer& line);
