@@ -26,8 +26,8 @@ using namespace bellform;
 namespace tc = test_console;
 
 constexpr std::size_t buffer_size = 80;
-constexpr int W = ScreenModel::kWidth;
-constexpr int cells = W * ScreenModel::kHeight;
+constexpr int W = console_columns;
+constexpr int cells = W * console_rows;
 
 // The keyboard as read_key sees it: a flush before each wait.
 struct Keyboard {
@@ -98,20 +98,20 @@ struct Model {
     if (cursor < text.size() && ++cursor < text.size()) ++cursor;
   }
   void special(unsigned char code) {
-    if (code == 0x30) insert = !insert;
-    if (code == 0x37) cursor = 0;
-    if (code == 0x31) cursor = text.size();
-    if (code == 0x34 && cursor > 0) --cursor;
-    if (code == 0x36 && cursor < text.size()) ++cursor;
-    if (code == 0x53 && cursor < text.size()) text.erase(cursor, 1);
+    if (code == code_insert) insert = !insert;
+    if (code == code_home) cursor = 0;
+    if (code == code_end) cursor = text.size();
+    if (code == code_left && cursor > 0) --cursor;
+    if (code == code_right && cursor < text.size()) ++cursor;
+    if (code == code_delete && cursor < text.size()) text.erase(cursor, 1);
   }
   // False when the key ends the edit.
   bool act(int key, unsigned char extended) {
-    if (key == 13 || key == 27) return false;
-    if (key == 8 && cursor > 0) text.erase(--cursor, 1);
-    if (key == 9) tab();
+    if (key == key_enter || key == key_esc) return false;
+    if (key == key_backspace && cursor > 0) text.erase(--cursor, 1);
+    if (key == key_tab) tab();
     if (key == key_special) special(extended);
-    if (key >= 0 && key != 8 && key != 9) type(static_cast<char>(key));
+    if (key >= 0 && key != key_backspace && key != key_tab) type(static_cast<char>(key));
     if (key < key_mouse) type(static_cast<char>(key));  // 0x80 to 0xFD
     return true;
   }
@@ -136,7 +136,7 @@ void check_screen(const Model& m) {
   const ScreenModel& s = tc::screen();
   const int cursor = s.cursor_y() * W + s.cursor_x();
   if (s.cursor_x() < 0 || s.cursor_x() >= W || s.cursor_y() < 0 ||
-      s.cursor_y() >= ScreenModel::kHeight) {
+      s.cursor_y() >= console_rows) {
     std::abort();
   }
   if (!m.plain) return;
@@ -160,7 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size < 4) return 0;
   const bool whole_line = data[0] & 1;
   const int column = data[1] % W;
-  const int row = data[2] % ScreenModel::kHeight;
+  const int row = data[2] % console_rows;
   const std::size_t start = whole_line ? 0 : std::min<std::size_t>(data[3] % 81, size - 4);
   const auto keys = fuzz::keys_from_bytes(data + 4 + start, size - 4 - start, 400);
 
@@ -188,11 +188,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   do {
     want = model.edit(keyboard);
-  } while (whole_line && want == 27);
+  } while (whole_line && want == key_esc);
 
   if (std::memchr(buffer.get(), '\0', buffer_size) == nullptr) std::abort();
   if (buffer.get() != model.text) fail("text", buffer.get(), model.text);
-  if ((want == 13 ? 1 : want) != result) fail("result", std::to_string(result), std::to_string(want));
+  if ((want == key_enter ? 1 : want) != result) fail("result", std::to_string(result), std::to_string(want));
   if (!(whole_line && result == 1)) check_screen(model);
   return 0;
 }

@@ -16,8 +16,8 @@ namespace {
 using bellform::Cell;
 using bellform::ScreenModel;
 
-constexpr int W = ScreenModel::kWidth;
-constexpr int H = ScreenModel::kHeight;
+constexpr int W = console_columns;
+constexpr int H = console_rows;
 
 // The console as a flat list of cells, written the simplest way.
 struct Reference {

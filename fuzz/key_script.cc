@@ -1,5 +1,6 @@
 #include "key_script.h"
 
+#include "console/keys.h"
 #include "console/test_console.h"
 
 namespace bellform::fuzz {
@@ -12,22 +13,14 @@ struct Special {
   bool shift;
 };
 
-// The editing keys, keys the editor ignores, and Select (0x29), which keeps
+// The editing keys, keys the editor ignores, and Select, which keeps
 // the last special key's code and so repeats its action.
 constexpr Special specials[] = {
-    {0x01, 0x25, false},  // Left
-    {0x02, 0x27, false},  // Right
-    {0x03, 0x24, false},  // Home
-    {0x04, 0x23, false},  // End
-    {0x05, 0x2D, false},  // Insert
-    {0x06, 0x2E, false},  // Delete
-    {0x07, 0x26, false},  // Up
-    {0x0B, 0x28, false},  // Down
-    {0x0C, 0x21, false},  // Page Up
-    {0x0E, 0x22, false},  // Page Down
-    {0x0F, 0x70, false},  // F1
-    {0x10, 0x7B, true},   // Shift+F12
-    {0x11, 0x29, false},  // Select
+    {0x01, vk_left, false},  {0x02, vk_right, false}, {0x03, vk_home, false},
+    {0x04, vk_end, false},   {0x05, vk_insert, false}, {0x06, vk_delete, false},
+    {0x07, vk_up, false},    {0x0B, vk_down, false},  {0x0C, vk_prior, false},
+    {0x0E, vk_next, false},  {0x0F, vk_f1, false},    {0x10, vk_f12, true},
+    {0x11, vk_select, false},
 };
 
 constexpr std::uint8_t byte_click = 0x12;
@@ -50,7 +43,7 @@ Burst burst_for(std::uint8_t b) {
     case byte_click:
       return {InputEvent::mouse_event(1), InputEvent::mouse_event(0)};
     case byte_shift_alone:
-      return press_and_release(InputEvent::special(0x10));
+      return press_and_release(InputEvent::special(vk_shift));
     case byte_mouse_move:
       return {InputEvent::mouse_event(0)};
     case byte_key_up:

@@ -6,9 +6,14 @@
 #ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
 #endif
 
 #include "console/console.h"
+#include "console/keys.h"
 #include "dialogue.h"
 
 namespace bellform::testing {
@@ -86,12 +91,12 @@ TEST_F(BadInput, SeventyNineDigitsRunToTheCommandLine) {
 TEST_F(BadInput, TabGoesToTheEndOrPastTheFieldMark) {
   // Tab from the start of "1" goes to its end, so the 2 comes after it.
   test_console::type("1");
-  test_console::press(0x24);  // Home
+  test_console::press(vk_home);
   test_console::type("\t2\r");
   // The field mark is a character like any other: the number stops there.
   // Tab from the start stops on the second character after the mark.
   test_console::type("12\xC5" "ab");
-  test_console::press(0x24);
+  test_console::press(vk_home);
   test_console::type("\tc\r");
   ASSERT_EQ(-1, run());
   EXPECT_EQ("Input mouth width  (In.) > 12", row(1));
@@ -99,7 +104,7 @@ TEST_F(BadInput, TabGoesToTheEndOrPastTheFieldMark) {
 
   test_console::reset();
   test_console::type("1");
-  test_console::press(0x24);
+  test_console::press(vk_home);
   test_console::type("\t2\r12\xC5\r2\r\r");
   ASSERT_EQ(-1, run());
   EXPECT_EQ("Top and bottom piece length=11.27 In. ** Angle=52.7 Deg.", row(0));
@@ -139,19 +144,50 @@ TEST_F(BadInput, AHugeStepGivesTheThroatAndTheMouth) {
                                          "Throat to 2 In diameter"));
 }
 
+// A write error that shows only when the file is closed (a full disk on a
+// network file system) is a failed write.
+TEST_F(BadInput, AFailedCloseIsReportedLikeAFailedWrite) {
+  struct Case {
+    const char* commands;
+    const char* message;
+  } cases[] = {
+      {"F\r0.5\r", "Could not write the data file bellform.txt."},
+      {"M\rA", "Could not write the macro file horn.scr."},
+      {"M\rG", "Could not write the macro file horn.mcr."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.commands);
+    test_console::reset();
+    test_console::fail_closes(true);
+    test_console::type(worked_example);
+    test_console::type(c.commands);
+    ASSERT_EQ(-1, run());
+    EXPECT_EQ(c.message, row(1));
+    EXPECT_EQ(attr_red, attr_at(0, 1));
+    EXPECT_EQ(0, row(2).find("<Enter>-end")) << row(2);
+  }
+}
+
 #ifndef _WIN32
 // Runs `dialogue` as a user the permission bits apply to, and returns what it
 // saw. Root writes through them, so as root the dialogue runs in a child
-// process that has become the user nobody; "<skip>" if it cannot.
+// process that has become the user nobody. Only a child that cannot become
+// nobody gives nothing (the test is then skipped); a child that ends any
+// other way than with its answer (a crash, a sanitizer's report) fails.
+constexpr int cannot_become_nobody = 77;
+
 template <typename Run>
-std::string as_ordinary_user(Run dialogue) {
+std::optional<std::string> as_ordinary_user(Run dialogue) {
   if (geteuid() != 0) return dialogue();
   int out[2];
-  if (pipe(out) != 0) return "<skip>";
+  if (pipe(out) != 0) {
+    ADD_FAILURE() << "pipe: " << std::strerror(errno);
+    return "";
+  }
   const pid_t child = fork();
   if (child == 0) {
     close(out[0]);
-    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(1);
+    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(cannot_become_nobody);
     const std::string seen = dialogue();
     _exit(write(out[1], seen.data(), seen.size()) ==
                   static_cast<ssize_t>(seen.size()) ? 0 : 1);
@@ -159,11 +195,21 @@ std::string as_ordinary_user(Run dialogue) {
   close(out[1]);
   std::string seen;
   char chunk[256];
-  for (ssize_t n; (n = read(out[0], chunk, sizeof chunk)) > 0;) seen.append(chunk, n);
+  for (ssize_t n; child > 0 && (n = read(out[0], chunk, sizeof chunk)) > 0;)
+    seen.append(chunk, n);
   close(out[0]);
   int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? seen : "<skip>";
+  if (child < 0 || waitpid(child, &status, 0) != child) {
+    ADD_FAILURE() << "the child process: " << std::strerror(errno);
+    return seen;
+  }
+  if (WIFEXITED(status) && WEXITSTATUS(status) == cannot_become_nobody) return std::nullopt;
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    ADD_FAILURE() << "the dialogue as nobody ended with "
+                  << (WIFSIGNALED(status) ? "signal " : "status ")
+                  << (WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status));
+  }
+  return seen;
 }
 
 TEST_F(BadInput, AReadOnlyDataFileIsReportedAndKept) {
@@ -171,21 +217,21 @@ TEST_F(BadInput, AReadOnlyDataFileIsReportedAndKept) {
   { std::FILE* f = std::fopen(data.string().c_str(), "wb"); std::fputs("kept", f); std::fclose(f); }
   fs::permissions(data, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   fs::permissions(dir(), fs::perms::all);
-  const std::string seen = as_ordinary_user([this] {
+  const std::optional<std::string> seen = as_ordinary_user([this] {
     test_console::type(worked_example);
     test_console::type("F\r0.5\r");
     run();
     return row(1) + "|" + read_file("bellform.txt");
   });
-  if (seen == "<skip>") GTEST_SKIP() << "no user to whom the permission bits apply";
-  EXPECT_EQ("Could not write the data file bellform.txt.|kept", seen);
+  if (!seen) GTEST_SKIP() << "no user to whom the permission bits apply";
+  EXPECT_EQ("Could not write the data file bellform.txt.|kept", *seen);
 }
 
 TEST_F(BadInput, AReadOnlyDirectoryIsReportedForEveryFile) {
   fs::permissions(dir(), fs::perms::owner_read | fs::perms::owner_exec |
                              fs::perms::group_read | fs::perms::group_exec |
                              fs::perms::others_read | fs::perms::others_exec);
-  const std::string seen = as_ordinary_user([this] {
+  const std::optional<std::string> seen = as_ordinary_user([this] {
     test_console::type(worked_example);
     test_console::type("F\r0.5\r");
     run();
@@ -196,9 +242,9 @@ TEST_F(BadInput, AReadOnlyDirectoryIsReportedForEveryFile) {
     run();
     return rows + "|" + row(1) + "|" + std::to_string(fs::exists("horn.mcr"));
   });
-  if (seen == "<skip>") GTEST_SKIP() << "no user to whom the permission bits apply";
+  if (!seen) GTEST_SKIP() << "no user to whom the permission bits apply";
   EXPECT_EQ("Could not write the data file bellform.txt.|4|"
-            "Could not write the macro file horn.mcr.|0", seen);
+            "Could not write the macro file horn.mcr.|0", *seen);
 }
 #endif
 

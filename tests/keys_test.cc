@@ -18,34 +18,34 @@ struct KeyCase {
 };
 
 TEST(Keys, TableOfTakenEvents) {
-  InputEvent ctrl_f1 = InputEvent::special(0x70);  // Ctrl is not Shift
+  InputEvent ctrl_f1 = InputEvent::special(vk_f1);  // Ctrl is not Shift
   const KeyCase cases[] = {
-      {InputEvent::key_press('a', 0x41), 0x11, 'a', 0x11},
-      {InputEvent::key_press('\r', 0x0D), 0, 13, 0},
+      {InputEvent::key_press('a', 'A'), 0x11, 'a', 0x11},
+      {InputEvent::key_press('\r', vk_return), 0, 13, 0},
       {InputEvent::key_press('\x80'), 0, -128, 0},
       {InputEvent::key_press('\xFD'), 0, -3, 0},
+      {InputEvent::special(vk_f1), 0, key_special, 0x3B},
+      {InputEvent::special(vk_f1 + 1), 0, key_special, 0x3C},
+      {InputEvent::special(vk_f1 + 9), 0, key_special, 0x44},
+      {InputEvent::special(vk_f12), 0, key_special, 0x46},
+      {InputEvent::special(vk_f1, true), 0, key_special, 0x5E},
+      {InputEvent::special(vk_f12, true), 0, key_special, 0x69},
       {InputEvent::key_press('\xFF'), 0x34, key_special, 0x34},
       {InputEvent::key_press('\xFE'), 0x34, key_mouse, 0x34},
-      {InputEvent::special(0x70), 0, key_special, 0x3B},
-      {InputEvent::special(0x71), 0, key_special, 0x3C},
-      {InputEvent::special(0x79), 0, key_special, 0x44},
-      {InputEvent::special(0x7B), 0, key_special, 0x46},
-      {InputEvent::special(0x70, true), 0, key_special, 0x5E},
-      {InputEvent::special(0x7B, true), 0, key_special, 0x69},
       {ctrl_f1, 0, key_special, 0x3B},
-      {InputEvent::special(0x21), 0, key_special, 0x39},
-      {InputEvent::special(0x22), 0, key_special, 0x33},
-      {InputEvent::special(0x23), 0, key_special, 0x31},
-      {InputEvent::special(0x24), 0, key_special, 0x37},
-      {InputEvent::special(0x25), 0, key_special, 0x34},
-      {InputEvent::special(0x26), 0, key_special, 0x38},
-      {InputEvent::special(0x27), 0, key_special, 0x36},
-      {InputEvent::special(0x28), 0, key_special, 0x32},
-      {InputEvent::special(0x29), 0x37, key_special, 0x37},
-      {InputEvent::special(0x2C), 0x53, key_special, 0x53},
-      {InputEvent::special(0x2C), 0, key_special, 0},
-      {InputEvent::special(0x2D), 0, key_special, 0x30},
-      {InputEvent::special(0x2E, true), 0, key_special, 0x53},
+      {InputEvent::special(vk_prior), 0, key_special, 0x39},
+      {InputEvent::special(vk_next), 0, key_special, 0x33},
+      {InputEvent::special(vk_end), 0, key_special, 0x31},
+      {InputEvent::special(vk_home), 0, key_special, 0x37},
+      {InputEvent::special(vk_left), 0, key_special, 0x34},
+      {InputEvent::special(vk_up), 0, key_special, 0x38},
+      {InputEvent::special(vk_right), 0, key_special, 0x36},
+      {InputEvent::special(vk_down), 0, key_special, 0x32},
+      {InputEvent::special(vk_select), 0x37, key_special, 0x37},
+      {InputEvent::special(vk_snapshot), 0x53, key_special, 0x53},
+      {InputEvent::special(vk_snapshot), 0, key_special, 0},
+      {InputEvent::special(vk_insert), 0, key_special, 0x30},
+      {InputEvent::special(vk_delete, true), 0, key_special, 0x53},
       {InputEvent::mouse_event(1), 0x30, key_mouse, 0x30},
       {InputEvent::mouse_event(0x00780000), 0, key_mouse, 0},  // wheel
   };
@@ -61,12 +61,12 @@ TEST(Keys, EventsThatAreNotKeysAreSkipped) {
   InputEvent focus;
   const InputEvent skipped[] = {
       InputEvent::key_release('a'),
-      InputEvent::key_release(0, 0x70),
-      InputEvent::special(0x10),  // Shift alone
-      InputEvent::special(0x20),  // just below Page Up
-      InputEvent::special(0x2F),  // just past Delete
-      InputEvent::special(0x6F),
-      InputEvent::special(0x7C),  // F13
+      InputEvent::key_release(0, vk_f1),
+      InputEvent::special(vk_shift),  // Shift alone
+      InputEvent::special(vk_prior - 1),  // just below Page Up
+      InputEvent::special(vk_delete + 1),  // just past Delete
+      InputEvent::special(vk_f1 - 1),
+      InputEvent::special(vk_f12 + 1),  // F13
       InputEvent::mouse_event(0),
       focus,
   };
@@ -87,10 +87,10 @@ class KeysRead : public ::testing::Test {
 
 TEST_F(KeysRead, SkipsToTheFirstKeyAndKeepsItsCode) {
   tc::burst({InputEvent::key_release('x'), InputEvent::mouse_event(0),
-             InputEvent::special(0x70, true)});
+             InputEvent::special(vk_f1, true)});
   EXPECT_EQ(read_key(), key_special);
   EXPECT_EQ(extended_key, 0x5E);
-  tc::press(0x2A);  // Print: the last code stays
+  tc::press(vk_print);  // Print: the last code stays
   tc::type("q");
   EXPECT_EQ(read_key(), key_special);
   EXPECT_EQ(extended_key, 0x5E);
@@ -111,7 +111,7 @@ TEST_F(KeysRead, OfABurstOnlyTheFirstKeyArrives) {
 }
 
 TEST_F(KeysRead, ResetForgetsTheLastSpecialKey) {
-  tc::press(0x25);
+  tc::press(vk_left);
   read_key();
   EXPECT_EQ(extended_key, 0x34);
   tc::reset();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "console/console.h"
+#include "console/keys.h"
 #include "console/test_console.h"
 
 namespace bellform {
@@ -24,9 +25,9 @@ struct Key {
   std::string text;
 };
 
-const Key pg_up(0x21), pg_down(0x22), end(0x23), home(0x24), left(0x25),
-    up(0x26), right(0x27), down(0x28), print(0x2A), ins(0x2D), del(0x2E),
-    f1(0x70), shift_f12(0x7B, true);
+const Key pg_up(vk_prior), pg_down(vk_next), end(vk_end), home(vk_home),
+    left(vk_left), up(vk_up), right(vk_right), down(vk_down), print(vk_print),
+    ins(vk_insert), del(vk_delete), f1(vk_f1), shift_f12(vk_f12, true);
 const Key bksp("\b"), tab("\t"), enter("\r"), esc("\x1B");
 
 void script(std::vector<Key> keys) {

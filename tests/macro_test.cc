@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "console/console.h"
+#include "console/keys.h"
 #include "dialogue.h"
 
 namespace bellform::testing {
@@ -39,8 +40,8 @@ TEST_F(Macro, OnlyAOrGAnswerTheQuestion) {
   test_console::type("M\r");
   test_console::type("\r");
   test_console::type("\x1b");
-  test_console::press(0x25);  // Left
-  test_console::press(0x70, true);  // Shift+F1
+  test_console::press(vk_left);
+  test_console::press(vk_f1, true);  // Shift+F1
   test_console::type("x");
   test_console::type("Z");
   test_console::type("\xff");

@@ -64,7 +64,7 @@ bool write_file_text(Handle file, const char* text) {
          written == length;
 }
 
-void close_file(Handle file) { platform_close(file); }
+bool close_file(Handle file) { return platform_close(file); }
 
 // A null sink is a file that could not be created, even before the console
 // is open: its lines are lost, never shown.

@@ -37,7 +37,8 @@ void write_char(char c, std::uint16_t attr);
 Handle open_output_file(const char* name);
 // True when every byte of the text was written.
 bool write_file_text(Handle file, const char* text);
-void close_file(Handle file);
+// False when the close reports an error: what was written may be lost.
+bool close_file(Handle file);
 
 // The screen in `attr`, or the file (the attribute is dropped). Returns
 // whether a file write succeeded; always true for the screen.

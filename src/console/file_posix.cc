@@ -4,7 +4,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "console/platform.h"
+#include "console/native_file.h"
 
 namespace bellform {
 
@@ -18,7 +18,7 @@ int descriptor(Handle file) {
 
 // Created, or emptied when it exists. Opening for writing fails on a
 // directory, so a directory of that name gives the null handle.
-Handle platform_create_file(const char* name) {
+Handle native_create_file(const char* name) {
   if (name == nullptr || *name == '\0') return null_handle;
   int fd;
   do {
@@ -29,8 +29,8 @@ Handle platform_create_file(const char* name) {
 }
 
 // Byte for byte; a line feed stays a single 0x0A.
-bool platform_write_file(Handle file, const char* data, std::size_t length,
-                         std::size_t* written) {
+bool native_write_file(Handle file, const char* data, std::size_t length,
+                       std::size_t* written) {
   std::size_t done = 0;
   bool ok = descriptor(file) >= 0;
   while (ok && done < length) {
@@ -47,9 +47,11 @@ bool platform_write_file(Handle file, const char* data, std::size_t length,
   return ok;
 }
 
-void platform_close(Handle file) {
-  // Not retried on EINTR: on Linux the descriptor is gone either way.
-  if (descriptor(file) >= 0) ::close(descriptor(file));
+// An error from close is an error of the writes before it (a network file
+// system may report only here that the disk is full). Not retried on EINTR:
+// on Linux the descriptor is gone either way, and what it held is unknown.
+bool native_close_file(Handle file) {
+  return descriptor(file) >= 0 && ::close(descriptor(file)) == 0;
 }
 
 }  // namespace bellform

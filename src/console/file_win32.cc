@@ -7,21 +7,21 @@
 
 #include <limits>
 
-#include "console/platform.h"
+#include "console/native_file.h"
 
 namespace bellform {
 
 // Created, or emptied when it exists; others may read it while it is open,
 // but not write it.
-Handle platform_create_file(const char* name) {
+Handle native_create_file(const char* name) {
   HANDLE file = CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return null_handle;
   return reinterpret_cast<Handle>(file);
 }
 
-bool platform_write_file(Handle file, const char* data, std::size_t length,
-                         std::size_t* written) {
+bool native_write_file(Handle file, const char* data, std::size_t length,
+                       std::size_t* written) {
   DWORD done = 0;
   // One call writes at most a DWORD's worth; a longer text is reported as
   // a short write rather than silently cut to its low bits.
@@ -34,8 +34,9 @@ bool platform_write_file(Handle file, const char* data, std::size_t length,
   return ok != FALSE;
 }
 
-void platform_close(Handle file) {
-  if (file != null_handle) CloseHandle(reinterpret_cast<HANDLE>(file));
+// A failed close may mean the writes before it did not all reach the disk.
+bool native_close_file(Handle file) {
+  return file != null_handle && CloseHandle(reinterpret_cast<HANDLE>(file)) != FALSE;
 }
 
 }  // namespace bellform

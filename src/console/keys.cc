@@ -9,30 +9,17 @@ unsigned char extended_key = 0;
 
 namespace {
 
-constexpr std::uint16_t vk_f1 = 0x70;
-constexpr std::uint16_t vk_f12 = 0x7B;
-constexpr std::uint16_t vk_page_up = 0x21;
-constexpr std::uint16_t vk_delete = 0x2E;
-
 // Page Up to Delete: the code each key carries on the numeric keypad. Select,
-// Print, Execute and Print Screen (0x29 to 0x2C) carry none and keep the
-// last code.
+// Print, Execute and Print Screen carry none and keep the last code.
 constexpr int keep = -1;
 constexpr int keypad_codes[] = {
-    0x39,  // Page Up
-    0x33,  // Page Down
-    0x31,  // End
-    0x37,  // Home
-    0x34,  // Left
-    0x38,  // Up
-    0x36,  // Right
-    0x32,  // Down
-    keep, keep, keep, keep,
-    0x30,  // Insert
-    0x53,  // Delete
+    code_page_up, code_page_down, code_end,   code_home,
+    code_left,    code_up,        code_right, code_down,
+    keep,         keep,           keep,       keep,  // Select to Print Screen
+    code_insert,  code_delete,
 };
 static_assert(sizeof keypad_codes / sizeof keypad_codes[0] ==
-              vk_delete - vk_page_up + 1);
+              vk_delete - vk_prior + 1);
 
 KeyTranslation special(unsigned char code) {
   return KeyTranslation{true, key_special, code};
@@ -45,10 +32,11 @@ KeyTranslation translate_key(const InputEvent& e, unsigned char extended) {
   }
   if (e.vk >= vk_f1 && e.vk <= vk_f12) {
     // Only Shift counts; Ctrl and Alt give the plain function key.
-    return special(static_cast<unsigned char>(e.shift ? e.vk - 18 : e.vk - 53));
+    const int first = e.shift ? code_shift_f1 : code_f1;
+    return special(static_cast<unsigned char>(first + (e.vk - vk_f1)));
   }
-  if (e.vk >= vk_page_up && e.vk <= vk_delete) {
-    const int code = keypad_codes[e.vk - vk_page_up];
+  if (e.vk >= vk_prior && e.vk <= vk_delete) {
+    const int code = keypad_codes[e.vk - vk_prior];
     return special(code == keep ? extended : static_cast<unsigned char>(code));
   }
   return KeyTranslation{false, 0, extended};

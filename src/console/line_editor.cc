@@ -9,20 +9,8 @@ namespace bellform {
 
 namespace {
 
-constexpr int key_enter = 13;
-constexpr int key_esc = 27;
-constexpr int key_backspace = 8;
-constexpr int key_tab = 9;
-
-// extended_key codes of the editing keys.
-constexpr unsigned char code_insert = 0x30;
-constexpr unsigned char code_home = 0x37;
-constexpr unsigned char code_end = 0x31;
-constexpr unsigned char code_left = 0x34;
-constexpr unsigned char code_right = 0x36;
-constexpr unsigned char code_delete = 0x53;
-
-struct Cell {
+// A cell of the screen by its column and row.
+struct Position {
   int column = 0;
   int row = 0;
 };
@@ -33,21 +21,21 @@ struct Editor {
   std::size_t length;  // of the text
   std::size_t cursor = 0;
   bool insert = true;
-  Cell origin;
-  Cell at_cursor;  // where the character under the cursor was drawn
-  Cell at_end;     // where the terminator's blank was drawn
+  Position origin;
+  Position at_cursor;  // where the character under the cursor was drawn
+  Position at_end;     // where the terminator's blank was drawn
 };
 
 // Whether writing `c` made the console scroll: the character should have
 // taken the cursor to the next row, yet the row stayed.
-bool scrolled(char c, Cell before, Cell after) {
+bool scrolled(char c, Position before, Position after) {
   if (after.row != before.row) return false;
   if (c == '\n') return true;
   return after.column < before.column && c != '\r' && c != '\b';
 }
 
-Cell cursor_cell() {
-  Cell c;
+Position cursor_position() {
+  Position c;
   get_cursor(&c.column, &c.row);
   return c;
 }
@@ -58,14 +46,14 @@ Cell cursor_cell() {
 // follows the text when the screen scrolls under it.
 void draw(Editor& e) {
   set_cursor(e.origin.column, e.origin.row);
-  Cell before = cursor_cell();
+  Position before = cursor_position();
   for (std::size_t i = 0; i <= e.length; ++i) {
     if (i == e.cursor) e.at_cursor = before;
     if (i == e.length) e.at_end = before;
     // The blank after the text wipes the cell a deletion has just freed.
     const char c = i < e.length ? e.text[i] : ' ';
     write_char(c, attr_normal);
-    const Cell after = cursor_cell();
+    const Position after = cursor_position();
     if (scrolled(c, before, after)) {
       if (e.origin.row > 0) --e.origin.row;
       if (i >= e.cursor && e.at_cursor.row > 0) --e.at_cursor.row;
@@ -174,7 +162,7 @@ std::size_t prepare(char* buffer, std::size_t size) {
 }
 
 // Edits from `origin`, which moves up when the drawing scrolls the screen.
-int edit(char* buffer, std::size_t size, Cell& origin, Cell* end) {
+int edit(char* buffer, std::size_t size, Position& origin, Position* end) {
   if (size == 0) return 1;  // no room even for the terminator
   Editor e{buffer, size, prepare(buffer, size), 0, true, origin, {}, {}};
   int key;
@@ -190,7 +178,7 @@ int edit(char* buffer, std::size_t size, Cell& origin, Cell* end) {
 }  // namespace
 
 int edit_line(char* buffer, std::size_t size, int column, int row) {
-  Cell origin{column, row};
+  Position origin{column, row};
   return edit(buffer, size, origin, nullptr);
 }
 
@@ -199,9 +187,9 @@ int edit_line(char* buffer, std::size_t size, int column, int row) {
 void read_line(char* buffer, std::size_t size) {
   if (size == 0) return;
   buffer[0] = '\0';
-  Cell origin;
+  Position origin;
   get_cursor(&origin.column, &origin.row);
-  Cell end;
+  Position end;
   while (edit(buffer, size, origin, &end) != 1) {
   }
   set_cursor(end.column, end.row);

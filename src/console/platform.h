@@ -2,9 +2,11 @@
 // operations are written over. Each mirrors one KERNEL32 call. Exactly one
 // implementation is linked into a program:
 //   platform_win32.cc  the real console of a Windows process,
-//   platform_posix.cc  the screen model drawn on the terminal with ncursesw,
-//   platform_test.cc   the screen model with a scripted input queue.
-// Files: file_win32.cc or file_posix.cc, shared by the program and the tests.
+//   platform_posix.cc  the console model drawn on the terminal with ncursesw,
+//   platform_test.cc   the console model with a scripted input queue.
+// The POSIX and test platforms share the console model's screen primitives
+// (model_console.cc); all three pass the file primitives on to the real
+// file system (native_file.h: file_win32.cc or file_posix.cc).
 //
 // Handle values: null_handle (0) is never a valid handle. On POSIX a file
 // handle is its descriptor plus one, and the console handles are negative.
@@ -26,7 +28,6 @@ struct ScreenBufferInfo {
   int height = 0;   // rows of the screen buffer
   int cursor_x = 0;
   int cursor_y = 0;
-  std::uint16_t attribute = 7;
 };
 
 // Console: FreeConsole, AllocConsole, GetStdHandle, SetConsoleTitleA.
@@ -51,10 +52,11 @@ void platform_flush_input(Handle in);
 InputEvent platform_next_event(Handle in);
 
 // Files: CreateFileA (write, share read, create always), WriteFile,
-// CloseHandle. Create returns null_handle when the file cannot be created.
+// CloseHandle. Create returns null_handle when the file cannot be created;
+// close returns false when it reports an error.
 Handle platform_create_file(const char* name);
 bool platform_write_file(Handle file, const char* data, std::size_t length,
                          std::size_t* written);
-void platform_close(Handle file);
+bool platform_close(Handle file);
 
 }  // namespace bellform

@@ -1,11 +1,14 @@
-// The test platform: the screen model stands in for the console, and the
-// keyboard plays a script of bursts. Files are real (file_posix.cc).
+// The test platform: the console model stands in for the console, the
+// keyboard plays a script of bursts, and files are real, with a switch that
+// makes their close fail.
 #include <deque>
 #include <string>
 #include <utility>
 
 #include "console/console.h"
 #include "console/keys.h"
+#include "console/model_console.h"
+#include "console/native_file.h"
 #include "console/platform.h"
 #include "console/test_console.h"
 
@@ -13,15 +16,11 @@ namespace bellform {
 
 namespace {
 
-// Negative, so they never collide with a file handle (descriptor plus one).
-constexpr Handle test_input = -10;
-constexpr Handle test_output = -11;
-
 struct TestConsole {
-  ScreenModel screen;
   std::deque<std::deque<InputEvent>> bursts;  // not yet reached
   std::deque<InputEvent> current;             // the burst being read
   std::string title;
+  bool closes_fail = false;
 };
 
 TestConsole& state() {
@@ -29,70 +28,22 @@ TestConsole& state() {
   return console;
 }
 
-// The console refuses calls on any other handle, as a real one would; a
-// test that forgets open_console then sees nothing happen.
-bool is_output(Handle h) { return h == test_output; }
-bool is_input(Handle h) { return h == test_input; }
-
 }  // namespace
 
 void platform_free_console() {}
 void platform_alloc_console() {}
 
-Handle platform_std_handle(StdHandle which) {
-  return which == StdHandle::input ? test_input : test_output;
-}
-
 void platform_set_title(const char* title) {
   state().title = title != nullptr ? title : "";
 }
 
-bool platform_set_window(Handle out, int left, int top, int right,
-                         int bottom) {
-  return is_output(out) && state().screen.set_window(left, top, right, bottom);
-}
-
-bool platform_screen_info(Handle out, ScreenBufferInfo* info) {
-  if (!is_output(out)) return false;
-  const ScreenModel& s = state().screen;
-  info->width = s.width();
-  info->height = s.height();
-  info->cursor_x = s.cursor_x();
-  info->cursor_y = s.cursor_y();
-  info->attribute = s.attribute();
-  return true;
-}
-
-void platform_fill_char(Handle out, char c, int count, int x, int y) {
-  if (is_output(out)) {
-    state().screen.fill_char(static_cast<unsigned char>(c), count, x, y);
-  }
-}
-
-void platform_fill_attr(Handle out, std::uint16_t attr, int count, int x,
-                        int y) {
-  if (is_output(out)) state().screen.fill_attr(attr, count, x, y);
-}
-
-void platform_set_cursor(Handle out, int x, int y) {
-  if (is_output(out)) state().screen.set_cursor(x, y);
-}
-
-void platform_set_attr(Handle out, std::uint16_t attr) {
-  if (is_output(out)) state().screen.set_attribute(attr);
-}
-
-void platform_write(Handle out, const char* text, std::size_t length) {
-  if (is_output(out)) state().screen.write(text, length);
-}
-
 void platform_flush_input(Handle in) {
-  if (is_input(in)) state().current.clear();
+  if (in == model_console_in) state().current.clear();
 }
 
 InputEvent platform_next_event(Handle in) {
   TestConsole& s = state();
-  if (!is_input(in)) throw test_console::ScriptEnded();
+  if (in != model_console_in) throw test_console::ScriptEnded();
   while (s.current.empty()) {
     if (s.bursts.empty()) throw test_console::ScriptEnded();
     s.current = std::move(s.bursts.front());
@@ -103,12 +54,26 @@ InputEvent platform_next_event(Handle in) {
   return e;
 }
 
+Handle platform_create_file(const char* name) { return native_create_file(name); }
+
+bool platform_write_file(Handle file, const char* data, std::size_t length,
+                         std::size_t* written) {
+  return native_write_file(file, data, length, written);
+}
+
+// The file is closed either way, as a failing close does.
+bool platform_close(Handle file) {
+  const bool closed = native_close_file(file);
+  return closed && !state().closes_fail;
+}
+
 namespace test_console {
 
 // Also forgets the process-wide console state, so that each test starts as
 // the process does: no console yet, no special key seen.
 void reset() {
   state() = TestConsole{};
+  console_model() = ScreenModel{};
   console_in = null_handle;
   console_out = null_handle;
   extended_key = 0;
@@ -134,7 +99,9 @@ void burst(const std::vector<InputEvent>& events) {
   state().bursts.emplace_back(events.begin(), events.end());
 }
 
-const ScreenModel& screen() { return state().screen; }
+void fail_closes(bool fail) { state().closes_fail = fail; }
+
+const ScreenModel& screen() { return console_model(); }
 std::string title() { return state().title; }
 std::size_t bursts_left() { return state().bursts.size(); }
 

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 
+#include "console/native_file.h"
 #include "console/platform.h"
 
 namespace bellform {
@@ -73,7 +74,6 @@ bool platform_screen_info(Handle out, ScreenBufferInfo* info) {
   info->height = csbi.dwSize.Y;
   info->cursor_x = csbi.dwCursorPosition.X;
   info->cursor_y = csbi.dwCursorPosition.Y;
-  info->attribute = csbi.wAttributes;
   return true;
 }
 
@@ -116,5 +116,15 @@ InputEvent platform_next_event(Handle in) {
   }
   return translate(record);
 }
+
+// Files: CreateFileA, WriteFile and CloseHandle (file_win32.cc).
+Handle platform_create_file(const char* name) { return native_create_file(name); }
+
+bool platform_write_file(Handle file, const char* data, std::size_t length,
+                         std::size_t* written) {
+  return native_write_file(file, data, length, written);
+}
+
+bool platform_close(Handle file) { return native_close_file(file); }
 
 }  // namespace bellform

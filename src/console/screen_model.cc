@@ -7,7 +7,7 @@ namespace bellform {
 ScreenModel::ScreenModel() = default;
 
 bool ScreenModel::set_cursor(int x, int y) {
-  if (x < 0 || y < 0 || x >= kWidth || y >= kHeight) return false;
+  if (x < 0 || y < 0 || x >= console_columns || y >= console_rows) return false;
   cursor_x_ = x;
   cursor_y_ = y;
   return true;
@@ -17,7 +17,7 @@ bool ScreenModel::set_cursor(int x, int y) {
 // keeps no window of its own, so accepting is all there is to do.
 bool ScreenModel::set_window(int left, int top, int right, int bottom) const {
   return left >= 0 && top >= 0 && left <= right && top <= bottom &&
-         right < kWidth && bottom < kHeight;
+         right < console_columns && bottom < console_rows;
 }
 
 namespace {
@@ -39,14 +39,14 @@ Span fill_span(int count, int x, int y, int width, int height) {
 }  // namespace
 
 void ScreenModel::fill_char(unsigned char c, int count, int x, int y) {
-  const Span s = fill_span(count, x, y, kWidth, kHeight);
-  for (int i = s.first; i < s.last; ++i) cells_[i / kWidth][i % kWidth].ch = c;
+  const Span s = fill_span(count, x, y, console_columns, console_rows);
+  for (int i = s.first; i < s.last; ++i) cells_[i / console_columns][i % console_columns].ch = c;
 }
 
 void ScreenModel::fill_attr(std::uint16_t attr, int count, int x, int y) {
-  const Span s = fill_span(count, x, y, kWidth, kHeight);
+  const Span s = fill_span(count, x, y, console_columns, console_rows);
   for (int i = s.first; i < s.last; ++i) {
-    cells_[i / kWidth][i % kWidth].attr = attr;
+    cells_[i / console_columns][i % console_columns].attr = attr;
   }
 }
 
@@ -80,24 +80,24 @@ void ScreenModel::write(const char* text, std::size_t length) {
 
 void ScreenModel::put(unsigned char c) {
   cells_[cursor_y_][cursor_x_] = Cell{c, attr_};
-  if (++cursor_x_ == kWidth) next_row();
+  if (++cursor_x_ == console_columns) next_row();
 }
 
 // The console scrolls as soon as the cursor would leave the last row; the row
 // that comes in is blank in the current attribute, as the console fills it.
 void ScreenModel::next_row() {
   cursor_x_ = 0;
-  if (cursor_y_ + 1 < kHeight) {
+  if (cursor_y_ + 1 < console_rows) {
     ++cursor_y_;
     return;
   }
-  std::copy(&cells_[1][0], &cells_[0][0] + kHeight * kWidth, &cells_[0][0]);
-  std::fill(std::begin(cells_[kHeight - 1]), std::end(cells_[kHeight - 1]),
+  std::copy(&cells_[1][0], &cells_[0][0] + console_rows * console_columns, &cells_[0][0]);
+  std::fill(std::begin(cells_[console_rows - 1]), std::end(cells_[console_rows - 1]),
             Cell{' ', attr_});
 }
 
 std::string ScreenModel::row_text(int y) const {
-  if (y < 0 || y >= kHeight) return {};
+  if (y < 0 || y >= console_rows) return {};
   std::string s;
   for (const Cell& cell : cells_[y]) s.push_back(static_cast<char>(cell.ch));
   s.erase(s.find_last_not_of(' ') + 1);

@@ -12,6 +12,10 @@
 
 namespace bellform {
 
+// The console the program lays its screens out for.
+constexpr int console_columns = 80;
+constexpr int console_rows = 25;
+
 struct Cell {
   unsigned char ch = ' ';
   std::uint16_t attr = 7;
@@ -19,13 +23,10 @@ struct Cell {
 
 class ScreenModel {
  public:
-  static constexpr int kWidth = 80;
-  static constexpr int kHeight = 25;
-
   ScreenModel();  // blanks in attribute 7, cursor at 0,0, attribute 7
 
-  int width() const { return kWidth; }
-  int height() const { return kHeight; }
+  int width() const { return console_columns; }
+  int height() const { return console_rows; }
   int cursor_x() const { return cursor_x_; }
   int cursor_y() const { return cursor_y_; }
   std::uint16_t attribute() const { return attr_; }
@@ -50,7 +51,7 @@ class ScreenModel {
   void put(unsigned char c);
   void next_row();
 
-  Cell cells_[kHeight][kWidth];
+  Cell cells_[console_rows][console_columns];
   int cursor_x_ = 0;
   int cursor_y_ = 0;
   std::uint16_t attr_ = 7;

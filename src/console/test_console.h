@@ -20,7 +20,7 @@ struct ScriptEnded : std::runtime_error {
   ScriptEnded() : std::runtime_error("the scripted input ran out") {}
 };
 
-// A fresh console: blank screen, empty script, no title.
+// A fresh console: blank screen, empty script, no title, closes that work.
 void reset();
 
 // Each typed character is its own burst: key down, then key up.
@@ -30,6 +30,9 @@ void press(std::uint16_t vk, bool shift = false);
 void click(std::uint32_t buttons = 1);
 // A burst of arbitrary events.
 void burst(const std::vector<InputEvent>& events);
+
+// From now on every file closes with an error, as on a full network disk.
+void fail_closes(bool fail);
 
 const ScreenModel& screen();
 std::string title();

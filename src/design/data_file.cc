@@ -57,6 +57,11 @@ void finish_data_file(DesignRecord& rec, TextBuffer& line) {
   format_text(line, "  Extention (b)=%g In.\n", rec.frame.b);
   report_write(rec, line, attr_normal);
 
+  // A close can fail too, for data the system held back (a full disk on a
+  // network file system): the notice waits for it.
+  if (rec.sink != null_handle && !close_file(rec.sink)) rec.sink_failed = true;
+  rec.sink = console_out;
+
   write_char('\n', attr_normal);
   if (rec.sink_failed) {
     format_text(line, "Could not write the data file %s.", data_file_name);
@@ -66,8 +71,6 @@ void finish_data_file(DesignRecord& rec, TextBuffer& line) {
     write_text(line, attr_yellow);
   }
   write_char('\n', attr_normal);
-  if (rec.sink != null_handle) close_file(rec.sink);
-  rec.sink = console_out;
   rec.sink_failed = false;
 }
 

@@ -53,8 +53,8 @@ bool write_outline(const Dialect& dialect, const PointList& points,
     put(line);
   }
   put(dialect.last);
-  close_file(file);
-  return ok;
+  // A close that fails may have lost what was written before it.
+  return close_file(file) && ok;
 }
 
 }  // namespace

@@ -1,0 +1,55 @@
+// The POSIX console's parts, one job to a file, behind platform_posix.cc:
+//   terminal_posix.cc  the process's own terminal under curses: opened on
+//                      /dev/tty, given back at exit
+//   title_posix.cc     the console's title on the terminal
+//   restore_posix.cc   the terminal given back when a signal ends the process
+//   draw_posix.cc      the console model drawn in colour, only what changed
+//   input_posix.cc     curses keys and mouse events as console key events
+// The console speaks code page 437 (cp437.h) on a terminal that speaks
+// UTF-8; elsewhere the bytes above 0x7F show as '?'.
+#pragma once
+
+#include "console/input_event.h"
+
+namespace bellform {
+
+// terminal_posix.cc. Without a usable terminal the process ends with a line
+// on standard error and status 2.
+void start_terminal();
+bool terminal_started();
+bool terminal_utf8();
+int terminal_fd();  // the terminal's output, for bytes curses must not see
+// The terminal's input is gone for good: its modes back, status 1.
+[[noreturn]] void input_lost();
+
+// title_posix.cc.
+void send_title(const char* title);
+
+// Whether a terminfo string capability is present.
+inline bool usable(const char* cap) {
+  return cap != nullptr && cap != reinterpret_cast<const char*>(-1);
+}
+
+// restore_posix.cc. The terminal's modes as the shell left them, taken
+// before curses changes them; false when `fd` is not a terminal.
+bool remember_terminal(int fd);
+// SIGINT, SIGTERM and SIGHUP give the terminal back before they end the
+// process; a signal the process was started with ignored stays ignored.
+void catch_fatal_signals();
+// Between these two, a fatal signal restores the terminal: armed once curses
+// has started, disarmed once it has given the terminal back itself.
+void arm_restore();
+void disarm_restore();
+
+// draw_posix.cc. Only the cells that changed since the last render are
+// handed to curses; after a resize everything is drawn again.
+void render();
+void redraw_all();
+
+// input_posix.cc. Waits for the next key or mouse event; a typed character
+// outside the code page is dropped.
+InputEvent wait_for_event();
+// Forgets whatever was typed and not yet read.
+void discard_input();
+
+}  // namespace bellform

@@ -1,0 +1,85 @@
+// The console's title on a terminal: the status line where terminfo has
+// one, else the window title of an xterm-like terminal, else none.
+#ifndef NCURSES_WIDECHAR
+#define NCURSES_WIDECHAR 1
+#endif
+#include <curses.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
+#include <initializer_list>
+
+#include "console/cp437.h"
+#include "console/terminal_posix.h"
+
+namespace bellform {
+
+namespace {
+
+bool xterm_like(const char* type) {
+  if (tigetflag("XT") > 0) return true;
+  if (type == nullptr) return false;
+  for (const char* prefix : {"xterm", "rxvt", "screen", "tmux"}) {
+    if (std::strncmp(type, prefix, std::strlen(prefix)) == 0) return true;
+  }
+  return false;
+}
+
+// The title in the terminal's encoding; control bytes would end the title
+// sequence early, so they become blanks.
+std::size_t encode_title(const char* title, char* out, std::size_t size) {
+  std::size_t n = 0;
+  std::mbstate_t state{};
+  for (const char* p = title; *p != '\0'; ++p) {
+    const unsigned char byte = static_cast<unsigned char>(*p);
+    char bytes[MB_LEN_MAX];
+    std::size_t len = 1;
+    bytes[0] = byte < 0x20 || byte == 0x7F ? ' ' : static_cast<char>(byte);
+    if (byte >= 0x80) {
+      len = terminal_utf8() ? std::wcrtomb(bytes, cp437_glyph(byte), &state) : 0;
+      if (len == static_cast<std::size_t>(-1) || len == 0) {
+        bytes[0] = '?';
+        len = 1;
+      }
+    }
+    if (len >= size - n) break;
+    std::memcpy(out + n, bytes, len);
+    n += len;
+  }
+  return n;
+}
+
+}  // namespace
+
+void send_title(const char* title) {
+  const char* start = nullptr;
+  const char* end = nullptr;
+  if (usable(tigetstr("tsl")) && usable(tigetstr("fsl")) &&
+      tigetflag("hs") > 0) {
+    start = tiparm(tigetstr("tsl"), 0);
+    end = tigetstr("fsl");
+  } else if (xterm_like(std::getenv("TERM"))) {
+    start = "\033]0;";
+    end = "\007";
+  }
+  if (!usable(start) || !usable(end)) return;  // no title on this terminal
+  char seq[400];
+  std::size_t n = std::min(std::strlen(start), sizeof seq / 4);
+  std::memcpy(seq, start, n);
+  const std::size_t end_len = std::min(std::strlen(end), sizeof seq / 4);
+  n += encode_title(title, seq + n, sizeof seq - n - end_len);
+  std::memcpy(seq + n, end, end_len);
+  n += end_len;
+  // Whatever curses still holds (entering the alternate screen, which on
+  // xterm also saves the old title) must reach the terminal first.
+  doupdate();
+  ssize_t ignored = write(terminal_fd(), seq, n);
+  (void)ignored;
+}
+
+}  // namespace bellform
