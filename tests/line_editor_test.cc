@@ -101,12 +101,13 @@ TEST_F(LineEditor, KeysActOnTextAndCursor) {
       {"a\xC5" "b\xC5" "cd", {tab}, "a\xC5" "b\xC5" "cd", 3},
       // Keys without an editing meaning.
       {"abc", {right, up, down, pg_up, pg_down, f1, shift_f12}, "abc", 1},
-      {"abc", {right, "\xFE"}, "abc", 1},
       {"abc", {print}, "abc", 0},  // no special key seen yet
-      // Print and 0xFF repeat the last special key.
+      // Print repeats the last special key.
       {"abc", {right, print, print}, "abc", 3},
-      {"abc", {right, "\xFF"}, "abc", 2},
-      {"abcd", {del, "\xFF\xFF"}, "d", 0},
+      // The bytes 0xFE and 0xFF, typed, are dropped: never a key.
+      {"abc", {right, "\xFE"}, "abc", 1},
+      {"abc", {right, "\xFF"}, "abc", 1},
+      {"abcd", {del, "\xFF\xFF"}, "bcd", 0},
   };
   for (const EditCase& c : cases) {
     SetUp();

@@ -27,7 +27,12 @@ KeyTranslation special(unsigned char code) {
 
 KeyTranslation translate_key(const InputEvent& e, unsigned char extended) {
   if (e.ch != 0) {
-    // Sign-extended, so 0xFF and 0xFE read as the two markers.
+    // Sign-extended: 0x80 to 0xFF come back negative, and the two bytes
+    // that would read as the markers are passed over.
+    const unsigned char byte = static_cast<unsigned char>(e.ch);
+    if (byte == byte_like_mouse || byte == byte_like_special) {
+      return KeyTranslation{false, 0, extended};
+    }
     return KeyTranslation{true, static_cast<signed char>(e.ch), extended};
   }
   if (e.vk >= vk_f1 && e.vk <= vk_f12) {

@@ -56,6 +56,12 @@ constexpr std::uint16_t vk_delete = 0x2E;
 constexpr std::uint16_t vk_f1 = 0x70;
 constexpr std::uint16_t vk_f12 = 0x7B;
 
+// The code page's bytes 0xFE (a small square) and 0xFF (a non-breaking
+// space) have the values of the two markers once sign-extended: typed, they
+// are dropped, so that a character never acts as a key.
+constexpr unsigned char byte_like_mouse = 0xFE;
+constexpr unsigned char byte_like_special = 0xFF;
+
 // The code of the last special key; process-wide, 0 at start.
 extern unsigned char extended_key;
 

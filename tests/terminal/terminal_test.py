@@ -103,6 +103,11 @@ class TerminalTest(tmux_pane.PaneTest):
         for key, literal, line, at in [("1", True, "1", 1),
                                        ("2", True, "12", 2),
                                        ("Left", False, "12", 1),
+                                       # Typed, a non-breaking space and a
+                                       # small square are no keys: neither
+                                       # repeats Left nor acts as a click.
+                                       ("\u00a0", True, "12", 1),
+                                       ("\u25a0", True, "12", 1),
                                        ("x", True, "1x2", 2),
                                        ("BSpace", False, "12", 1),
                                        ("End", False, "12", 2),
