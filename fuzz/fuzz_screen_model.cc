@@ -16,8 +16,8 @@ namespace {
 using bellform::Cell;
 using bellform::ScreenModel;
 
-constexpr int W = console_columns;
-constexpr int H = console_rows;
+constexpr int W = bellform::console_columns;
+constexpr int H = bellform::console_rows;
 
 // The console as a flat list of cells, written the simplest way.
 struct Reference {
