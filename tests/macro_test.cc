@@ -1,5 +1,5 @@
-// The Macro command: the piece outline as an AutoCAD script or a General
-// CADD macro.
+// The Macro command: the piece outline as an AutoCAD script, a General
+// CADD macro, a DXF drawing or an SVG template.
 #include <filesystem>
 
 #include "console/console.h"
@@ -17,13 +17,22 @@ int count_lines(const std::string& text) {
   return lines;
 }
 
-TEST_F(Macro, WorkedExampleInBothDialectsMatchesTheExamples) {
+// The worked example's SVG as the README shows it.
+std::string docs_file(const char* name) {
+  return read_file(std::filesystem::path(BELLFORM_DOCS_DIR) / name);
+}
+
+TEST_F(Macro, WorkedExampleInEveryDialectMatchesTheExamples) {
   test_console::type(worked_example);
-  test_console::type("M\ra");
+  test_console::type("M\rd");
+  test_console::type("m\rS");
+  test_console::type("m\ra");
   test_console::type("m\rG");
   ASSERT_EQ(-1, run());
   EXPECT_EQ(example_file("horn.scr"), file("horn.scr"));
   EXPECT_EQ(example_file("horn.mcr"), file("horn.mcr"));
+  EXPECT_EQ(example_file("horn.dxf"), file("horn.dxf"));
+  EXPECT_EQ(docs_file("horn.svg"), file("horn.svg"));
   // 114 stations: the throat edge, 113 segments and the last line.
   EXPECT_EQ(115, count_lines(file("horn.scr")));
 
@@ -35,7 +44,7 @@ TEST_F(Macro, WorkedExampleInBothDialectsMatchesTheExamples) {
   EXPECT_EQ(0, row(3).find(" Input new length"));
 }
 
-TEST_F(Macro, OnlyAOrGAnswerTheQuestion) {
+TEST_F(Macro, OnlyAGDOrSAnswerTheQuestion) {
   test_console::type(worked_example);
   test_console::type("M\r");
   test_console::type("\r");
@@ -50,9 +59,9 @@ TEST_F(Macro, OnlyAOrGAnswerTheQuestion) {
   EXPECT_FALSE(std::filesystem::exists(dir() / "horn.scr"));
   EXPECT_FALSE(std::filesystem::exists(dir() / "horn.mcr"));
   EXPECT_EQ("** Bellform Version 1.8c - 32 bit **  ** Quorvel **", row(0));
-  EXPECT_EQ("Macro for: (A)-AutoCAD script (G)-General CADD ?", row(1));
+  EXPECT_EQ("Macro for: (A)-AutoCAD script (G)-General CADD (D)-DXF (S)-SVG ?", row(1));
   EXPECT_EQ("", row(2));
-  EXPECT_EQ(49, test_console::screen().cursor_x());
+  EXPECT_EQ(65, test_console::screen().cursor_x());
 }
 
 TEST_F(Macro, AVeryShortHornHasTwoStations) {
@@ -91,11 +100,38 @@ TEST_F(Macro, ALongPieceWidensTheStepAndSaysSo) {
 }
 
 TEST_F(Macro, AFileThatCannotBeCreatedIsReportedInRed) {
-  std::filesystem::create_directory(dir() / "horn.mcr");
+  for (const char* answer : {"g", "d"}) {
+    const char* name = *answer == 'g' ? "horn.mcr" : "horn.dxf";
+    std::filesystem::create_directory(dir() / name);
+    test_console::reset();
+    test_console::type(worked_example);
+    test_console::type("M\r");
+    test_console::type(answer);
+    ASSERT_EQ(-1, run());
+    EXPECT_EQ(std::string("Could not write the macro file ") + name + ".", row(1));
+    EXPECT_EQ(attr_red, attr_at(0, 1));
+    EXPECT_EQ(0, row(2).find("<Enter>-end"));
+  }
+}
+
+TEST_F(Macro, APieceOfFewerThanTwoStationsIsNotDrawn) {
+  // A negative length puts the mouth behind the throat: the point list
+  // holds the throat alone.
   test_console::type(worked_example);
-  test_console::type("M\rg");
+  test_console::type("-5\rM\rd");
+  test_console::type("m\rs");
+  test_console::type("m\ra");
   ASSERT_EQ(-1, run());
-  EXPECT_EQ("Could not write the macro file horn.mcr.", row(1));
+  EXPECT_FALSE(std::filesystem::exists(dir() / "horn.dxf"));
+  EXPECT_FALSE(std::filesystem::exists(dir() / "horn.svg"));
+  EXPECT_EQ("Macro file is: horn.scr", row(1));  // as before: the throat edge
+  EXPECT_EQ(2, count_lines(file("horn.scr")));
+
+  test_console::reset();
+  test_console::type(worked_example);
+  test_console::type("-5\rM\rs");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ("Nothing to draw: the piece has fewer than two stations.", row(1));
   EXPECT_EQ(attr_red, attr_at(0, 1));
   EXPECT_EQ(0, row(2).find("<Enter>-end"));
 }

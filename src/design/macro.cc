@@ -2,20 +2,28 @@
 
 #include "console/console.h"
 #include "console/keys.h"
+#include "design/drawing.h"
 
 namespace bellform {
 
 namespace {
 
+enum class Format { script, dxf, svg };
+
 struct Dialect {
   const char* file_name;
+  Format format;
   const char* segment;     // first point x, y; second point x, y
   const char* after_first; // nullptr: nothing
   const char* last;
 };
 
-constexpr Dialect autocad = {"horn.scr", "LINE %g,%g %g,%g \n", nullptr, "ZOOM E\n"};
-constexpr Dialect general_cadd = {"horn.mcr", "L1,%g,%g,%g,%g;\n", "MB; \n", "ZA;\n"};
+constexpr Dialect autocad = {"horn.scr", Format::script, "LINE %g,%g %g,%g \n", nullptr,
+                             "ZOOM E\n"};
+constexpr Dialect general_cadd = {"horn.mcr", Format::script, "L1,%g,%g,%g,%g;\n", "MB; \n",
+                                  "ZA;\n"};
+constexpr Dialect dxf = {"horn.dxf", Format::dxf, nullptr, nullptr, nullptr};
+constexpr Dialect svg = {"horn.svg", Format::svg, nullptr, nullptr, nullptr};
 
 void banner_lines() {
   clear_screen();
@@ -24,24 +32,25 @@ void banner_lines() {
   write_char('\n', attr_normal);
 }
 
-// Any key but A or G (either case) asks again.
+// Any key but A, G, D or S (either case) asks again.
 const Dialect& ask_dialect(TextBuffer& prompt) {
   for (;;) {
     banner_lines();
-    format_text(prompt, "Macro for: (A)-AutoCAD script (G)-General CADD ? ");
+    format_text(prompt, "Macro for: (A)-AutoCAD script (G)-General CADD (D)-DXF (S)-SVG ? ");
     write_text(prompt, attr_normal);
     int key = read_key();
     if (key > 90) key -= 32;
     if (key == 'A') return autocad;
     if (key == 'G') return general_cadd;
+    if (key == 'D') return dxf;
+    if (key == 'S') return svg;
   }
 }
 
-// True when every line reached the file.
-bool write_outline(const Dialect& dialect, const PointList& points,
-                   TextBuffer& line) {
-  const Handle file = open_output_file(dialect.file_name);
-  if (file == null_handle) return false;
+// The half outline as segments in a CAD program's macro language; true
+// when every line reached the file.
+bool write_script(Handle file, const Dialect& dialect, const PointList& points,
+                  TextBuffer& line) {
   bool ok = true;
   auto put = [&](const char* text) { ok = write_file_text(file, text) && ok; };
   format_text(line, dialect.segment, 0.0, 0.0, 0.0, points.half_w[0]);
@@ -53,6 +62,21 @@ bool write_outline(const Dialect& dialect, const PointList& points,
     put(line);
   }
   put(dialect.last);
+  return ok;
+}
+
+// The one place a macro file is opened and closed; true when every line
+// reached the file.
+bool write_file(const Dialect& dialect, const DesignRecord& rec, const Sheet& sheet,
+                TextBuffer& line) {
+  const Handle file = open_output_file(dialect.file_name);
+  if (file == null_handle) return false;
+  bool ok = false;
+  switch (dialect.format) {
+    case Format::script: ok = write_script(file, dialect, rec.points, line); break;
+    case Format::dxf: ok = write_dxf(file, sheet, inch_drawing); break;
+    case Format::svg: ok = write_svg(file, sheet, inch_drawing); break;
+  }
   // A close that fails may have lost what was written before it.
   return close_file(file) && ok;
 }
@@ -61,7 +85,16 @@ bool write_outline(const Dialect& dialect, const PointList& points,
 
 void macro_export(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt) {
   const Dialect& dialect = ask_dialect(prompt);
-  const bool ok = write_outline(dialect, rec.points, line);
+  static Sheet sheet;  // outlines of up to 998 vertices each: not on the stack
+  if (dialect.format != Format::script) {
+    if (const char* fault = lay_out_sheet(rec, inch_drawing, sheet)) {
+      banner_lines();
+      write_text(fault, attr_red);
+      write_char('\n', attr_normal);
+      return;
+    }
+  }
+  const bool ok = write_file(dialect, rec, sheet, line);
   banner_lines();
   if (!ok) {
     format_text(line, "Could not write the macro file %s.", dialect.file_name);

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The real program in a real terminal: the worked example typed one key at
-a time, the data file and both macro files, and the exit status.
+a time, the data file, the two macro files and the two drawings, and the
+exit status.
 
-Usage: dialogue_terminal_test.py PATH_TO_BELLFORM PATH_TO_TMUX DATA_DIR
+Usage: dialogue_terminal_test.py PATH_TO_BELLFORM PATH_TO_TMUX DATA_DIR DOCS_DIR
 """
 
 import os
@@ -15,12 +16,15 @@ import tmux_pane
 BELLFORM = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else ""
 tmux_pane.TMUX = sys.argv[2] if len(sys.argv) > 2 else "tmux"
 DATA = sys.argv[3] if len(sys.argv) > 3 else ""
+DOCS = sys.argv[4] if len(sys.argv) > 4 else ""
 
 
 class DialogueTest(tmux_pane.PaneTest):
 
     def expected(self, name):
-        with open(os.path.join(DATA, name), "rb") as f:
+        # The worked example's SVG is the README's picture.
+        folder = DOCS if name.endswith(".svg") else DATA
+        with open(os.path.join(folder, name), "rb") as f:
             return f.read()
 
     def written(self, name):
@@ -47,17 +51,21 @@ class DialogueTest(tmux_pane.PaneTest):
         self.type("M\rA")
         self.type("m\rg")
         self.assertEqual(p.rows()[1].rstrip(), "Macro file is: horn.mcr")
+        self.type("m\rd")
+        self.type("m\rs")
+        self.assertEqual(p.rows()[1].rstrip(), "Macro file is: horn.svg")
 
         p.keys("Enter")
         p.wait_for("the program to end", lambda: p.var("alternate_on") == "0")
         p.run("echo $? > %s" % shlex.quote(p.file("status")))
         self.assertEqual(p.wait_for_file("status"), "0")
 
-        for name in ("bellform.txt", "horn.scr", "horn.mcr"):
+        for name in ("bellform.txt", "horn.scr", "horn.mcr", "horn.dxf", "horn.svg"):
             self.assertEqual(self.written(name), self.expected(name), name)
 
 
 if __name__ == "__main__":
-    if not os.access(BELLFORM, os.X_OK) or not os.path.isdir(DATA):
-        sys.exit("usage: dialogue_terminal_test.py BELLFORM TMUX DATA_DIR")
+    if not os.access(BELLFORM, os.X_OK) or not os.path.isdir(DATA) \
+            or not os.path.isdir(DOCS):
+        sys.exit("usage: dialogue_terminal_test.py BELLFORM TMUX DATA_DIR DOCS_DIR")
     unittest.main(argv=sys.argv[:1], verbosity=2)

@@ -1,0 +1,89 @@
+#include "design/drawing.h"
+
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "console/console.h"
+#include "geometry/horn.h"
+
+namespace bellform {
+
+namespace {
+
+// Stations of the pass up to the end marker: the first negative dim X.
+int station_count(const PointList& points) {
+  int n = 0;
+  while (n < max_stations && points.dim_x[n] >= 0) ++n;
+  return n;
+}
+
+bool scale_and_check(Outline& outline, double per_inch) {
+  for (int i = 0; i < outline.count; ++i) {
+    outline.x[i] = outline.x[i] * per_inch;
+    outline.y[i] = outline.y[i] * per_inch;
+    if (!std::isfinite(outline.x[i]) || !std::isfinite(outline.y[i])) return false;
+  }
+  return true;
+}
+
+void include_in_bounds(Sheet& sheet, const Outline& outline, bool first) {
+  for (int i = 0; i < outline.count; ++i) {
+    if (first && i == 0) {
+      sheet.min_x = sheet.max_x = outline.x[0];
+      sheet.min_y = sheet.max_y = outline.y[0];
+    }
+    sheet.min_x = std::fmin(sheet.min_x, outline.x[i]);
+    sheet.max_x = std::fmax(sheet.max_x, outline.x[i]);
+    sheet.min_y = std::fmin(sheet.min_y, outline.y[i]);
+    sheet.max_y = std::fmax(sheet.max_y, outline.y[i]);
+  }
+}
+
+}  // namespace
+
+const char* lay_out_sheet(const DesignRecord& rec, const DrawingUnits& units,
+                          Sheet& sheet) {
+  const PointList& points = rec.points;
+  const int n = station_count(points);
+  sheet.count = 0;
+  Part& piece = sheet.parts[0];
+  piece.layer = "OUTLINE";
+  if (!piece_outline(points.dim_x, points.half_w, n, piece.outline))
+    return "Nothing to draw: the piece has fewer than two stations.";
+  if (!scale_and_check(piece.outline, units.per_inch))
+    return "Nothing to draw: the piece is too large to lay out.";
+  piece.centre_x0 = 0.0;
+  piece.centre_x1 = points.dim_x[n - 1] * units.per_inch;
+  piece.centre_y = 0.0;
+  sheet.count = 1;
+  include_in_bounds(sheet, piece.outline, true);
+
+  std::snprintf(sheet.caption, sizeof sheet.caption,
+                "Top and bottom piece: mouth %g x %g In. (W x H), throat %g In., "
+                "driver %g In.; length %.2f In., angle %.1f Deg.; print at 100%%",
+                rec.W, rec.H, rec.T, rec.D, piece_length(rec.frame),
+                piece_angle(rec.frame));
+  return nullptr;
+}
+
+void DrawingFile::put(const char* format, ...) {
+  char text[1024];
+  va_list args;
+  va_start(args, format);
+  const int n = std::vsnprintf(text, sizeof text, format, args);
+  va_end(args);
+  if (n < 0 || static_cast<std::size_t>(n) >= sizeof text) {
+    ok = false;  // a cut line would corrupt the drawing: none is written
+    return;
+  }
+  if (!write_file_text(file, text)) ok = false;
+}
+
+void format_number(NumberText& text, double value) {
+  std::snprintf(text, sizeof text, "%.6f", value);
+  if (std::strcmp(text, "-0.000000") == 0) std::memmove(text, text + 1, std::strlen(text));
+}
+
+}  // namespace bellform

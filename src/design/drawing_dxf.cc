@@ -1,0 +1,80 @@
+// ASCII DXF of release 12 (AC1009), the version the widest range of CAD,
+// CAM and laser programs reads: a header with the unit, the line types and
+// layers the entities use, then per part one closed polyline and its centre
+// line.
+#include "design/drawing.h"
+
+namespace bellform {
+
+namespace {
+
+void header(DrawingFile& out, const Sheet& sheet, const DrawingUnits& units) {
+  NumberText x0, y0, x1, y1;
+  format_number(x0, sheet.min_x);
+  format_number(y0, sheet.min_y);
+  format_number(x1, sheet.max_x);
+  format_number(y1, sheet.max_y);
+  out.put("0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n9\n$INSUNITS\n70\n%d\n",
+          units.dxf_insunits);
+  out.put("9\n$EXTMIN\n10\n%s\n20\n%s\n30\n0.0\n", x0, y0);
+  out.put("9\n$EXTMAX\n10\n%s\n20\n%s\n30\n0.0\n", x1, y1);
+  out.put("0\nENDSEC\n");
+}
+
+void line_types(DrawingFile& out, const DrawingUnits& units) {
+  NumberText dash, gap, total;
+  format_number(dash, units.dash);
+  format_number(gap, units.dash * 0.25);
+  format_number(total, units.dash * 1.75);
+  out.put("0\nTABLE\n2\nLTYPE\n70\n2\n");
+  out.put("0\nLTYPE\n2\nCONTINUOUS\n70\n0\n3\nSolid line\n72\n65\n73\n0\n40\n0.0\n");
+  // Long dash, gap, short dash, gap.
+  out.put("0\nLTYPE\n2\nCENTER\n70\n0\n3\nCenter ____ _ ____ _\n72\n65\n73\n4\n40\n%s\n"
+          "49\n%s\n49\n-%s\n49\n%s\n49\n-%s\n",
+          total, dash, gap, gap, gap);
+  out.put("0\nENDTAB\n");
+}
+
+void layers(DrawingFile& out, const Sheet& sheet) {
+  out.put("0\nTABLE\n2\nLAYER\n70\n%d\n", sheet.count + 2);
+  // Layer 0 is every reader's default; colour 7 is black on paper.
+  out.put("0\nLAYER\n2\n0\n70\n0\n62\n7\n6\nCONTINUOUS\n");
+  for (int p = 0; p < sheet.count; ++p)
+    out.put("0\nLAYER\n2\n%s\n70\n0\n62\n7\n6\nCONTINUOUS\n", sheet.parts[p].layer);
+  out.put("0\nLAYER\n2\nCENTER\n70\n0\n62\n1\n6\nCENTER\n");
+  out.put("0\nENDTAB\n");
+}
+
+void part(DrawingFile& out, const Part& part) {
+  NumberText x, y, x1;
+  // Flag 1: closed, so the last vertex joins the first.
+  out.put("0\nPOLYLINE\n8\n%s\n66\n1\n10\n0.0\n20\n0.0\n30\n0.0\n70\n1\n", part.layer);
+  const Outline& outline = part.outline;
+  for (int i = 0; i < outline.count; ++i) {
+    format_number(x, outline.x[i]);
+    format_number(y, outline.y[i]);
+    out.put("0\nVERTEX\n8\n%s\n10\n%s\n20\n%s\n30\n0.0\n", part.layer, x, y);
+  }
+  out.put("0\nSEQEND\n8\n%s\n", part.layer);
+  format_number(x, part.centre_x0);
+  format_number(x1, part.centre_x1);
+  format_number(y, part.centre_y);
+  out.put("0\nLINE\n8\nCENTER\n10\n%s\n20\n%s\n30\n0.0\n11\n%s\n21\n%s\n31\n0.0\n", x, y,
+          x1, y);
+}
+
+}  // namespace
+
+bool write_dxf(Handle file, const Sheet& sheet, const DrawingUnits& units) {
+  DrawingFile out{file};
+  header(out, sheet, units);
+  out.put("0\nSECTION\n2\nTABLES\n");
+  line_types(out, units);
+  layers(out, sheet);
+  out.put("0\nENDSEC\n0\nSECTION\n2\nENTITIES\n");
+  for (int p = 0; p < sheet.count; ++p) part(out, sheet.parts[p]);
+  out.put("0\nENDSEC\n0\nEOF\n");
+  return out.ok;
+}
+
+}  // namespace bellform
