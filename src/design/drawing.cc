@@ -28,6 +28,10 @@ bool scale_and_check(Outline& outline, double per_inch) {
   return true;
 }
 
+void shift_up(Outline& outline, double dy) {
+  for (int i = 0; i < outline.count; ++i) outline.y[i] = outline.y[i] + dy;
+}
+
 void include_in_bounds(Sheet& sheet, const Outline& outline, bool first) {
   for (int i = 0; i < outline.count; ++i) {
     if (first && i == 0) {
@@ -60,9 +64,28 @@ const char* lay_out_sheet(const DesignRecord& rec, const DrawingUnits& units,
   sheet.count = 1;
   include_in_bounds(sheet, piece.outline, true);
 
+  // The side panel beneath the piece, its throat end under the piece's.
+  Part& panel = sheet.parts[1];
+  panel.layer = "SIDE";
+  side_panel_outline(rec.frame, points.dim_x, points.half_w, n, panel.outline);
+  if (!scale_and_check(panel.outline, units.per_inch))
+    return "Nothing to draw: the piece is too large to lay out.";
+  double half_height = 0, flat_length = 0;
+  for (int i = 0; i < panel.outline.count; ++i) {
+    half_height = std::fmax(half_height, panel.outline.y[i]);
+    flat_length = std::fmax(flat_length, panel.outline.x[i]);
+  }
+  panel.centre_y = sheet.min_y - units.gap - half_height;
+  shift_up(panel.outline, panel.centre_y);
+  panel.centre_x0 = 0.0;
+  panel.centre_x1 = flat_length;
+  sheet.count = 2;
+  include_in_bounds(sheet, panel.outline, false);
+
   std::snprintf(sheet.caption, sizeof sheet.caption,
-                "Top and bottom piece: mouth %g x %g In. (W x H), throat %g In., "
-                "driver %g In.; length %.2f In., angle %.1f Deg.; print at 100%%",
+                "Top and bottom piece (above), side panel laid flat (below): two of each. "
+                "Mouth %g x %g In. (W x H), throat %g In., driver %g In.; "
+                "piece %.2f In. long, angle %.1f Deg.; print at 100%%",
                 rec.W, rec.H, rec.T, rec.D, piece_length(rec.frame),
                 piece_angle(rec.frame));
   return nullptr;

@@ -1,5 +1,6 @@
-// The drawings of the Macro command: the flat parts of the horn placed on
-// one sheet, written as a DXF file ("horn.dxf") or a full-size SVG template
+// The drawings of the Macro command: the flat parts of the horn, the top
+// and bottom piece and beneath it a side panel laid flat, placed on one
+// sheet, written as a DXF file ("horn.dxf") or a full-size SVG template
 // ("horn.svg") into a file the caller has opened.
 #pragma once
 
@@ -20,9 +21,10 @@ struct DrawingUnits {
   double stroke;         // width of every line in the SVG
   double text_size;      // the SVG caption's height
   double dash;           // the centre line's long dash; gaps and dot a quarter
+  double gap;            // between the parts
 };
 
-constexpr DrawingUnits inch_drawing = {1.0, 1, "in", 0.5, 0.01, 0.125, 0.5};
+constexpr DrawingUnits inch_drawing = {1.0, 1, "in", 0.5, 0.01, 0.125, 0.5, 1.0};
 
 // One flat part: its outline and its centre line, from (centre_x0,
 // centre_y) to (centre_x1, centre_y), in drawing units.
@@ -33,11 +35,11 @@ struct Part {
 };
 
 struct Sheet {
-  static constexpr int max_parts = 1;
+  static constexpr int max_parts = 2;
   Part parts[max_parts];
   int count = 0;
   double min_x = 0, min_y = 0, max_x = 0, max_y = 0;  // of everything drawn
-  char caption[200] = {};
+  char caption[256] = {};
 };
 
 // Lays out the parts of the pass just run; nullptr on success, otherwise

@@ -1,5 +1,7 @@
 #include "geometry/outline.h"
 
+#include <cmath>
+
 namespace bellform {
 
 namespace {
@@ -13,10 +15,22 @@ void add_vertex(Outline& out, double x, double y) {
   out.count = n + 1;
 }
 
-// Mirrors the half outline already in `out` about the x axis, walking back.
+int clamp(int count) {
+  return count > outline_max_stations ? outline_max_stations : count;
+}
+
+// Stations at one distance from the throat are one station: the mouth
+// listed twice, or a part of no length.
+bool has_length(const double* dim_x, int count) {
+  for (int i = 1; i < count; ++i)
+    if (dim_x[i] != dim_x[0]) return true;
+  return false;
+}
+
+// Mirrors the edge already in `out` about the x axis, walking back.
 void close_mirrored(Outline& out) {
   for (int i = out.count - 1; i >= 0; --i) add_vertex(out, out.x[i], 0.0 - out.y[i]);
-  // The way back may end where the way out began (a side of no width).
+  // The way back may end where the way out began (an edge of no width).
   while (out.count > 1 && out.x[out.count - 1] == out.x[0] &&
          out.y[out.count - 1] == out.y[0])
     --out.count;
@@ -27,17 +41,31 @@ void close_mirrored(Outline& out) {
 bool piece_outline(const double* dim_x, const double* half_w, int count,
                    Outline& out) {
   out.count = 0;
-  if (count > outline_max_stations) count = outline_max_stations;
-  // Stations at one distance from the throat are one station: the mouth
-  // listed twice, or a piece of no length.
-  bool drawable = false;
+  count = clamp(count);
+  if (!has_length(dim_x, count)) return false;
+  for (int i = 0; i < count; ++i) add_vertex(out, dim_x[i], half_w[i]);
+  close_mirrored(out);
+  return true;
+}
+
+bool side_panel_outline(const Frame& frame, const double* dim_x,
+                        const double* half_w, int count, Outline& out) {
+  out.count = 0;
+  count = clamp(count);
+  if (!has_length(dim_x, count)) return false;
+  double u = 0;
   for (int i = 0; i < count; ++i) {
-    add_vertex(out, dim_x[i], half_w[i]);
-    if (dim_x[i] != dim_x[0]) drawable = true;
+    if (i > 0) {
+      const double da = dim_x[i] * frame.cos_t - dim_x[i - 1] * frame.cos_t;
+      const double dw = half_w[i] - half_w[i - 1];
+      u = u + std::sqrt(da * da + dw * dw);
+    }
+    // The half height as the station's table row computes it.
+    const double h = ((frame.s0 + dim_x[i]) * frame.cos_t) * frame.tan_t;
+    add_vertex(out, u, h);
   }
-  if (drawable) close_mirrored(out);
-  if (!drawable) out.count = 0;
-  return drawable;
+  close_mirrored(out);
+  return true;
 }
 
 }  // namespace bellform

@@ -1,6 +1,8 @@
-// Closed outlines of the flat parts of the horn, for the drawings: a polygon
+// Closed outlines of the flat parts of the horn, for the drawings: polygons
 // symmetric about the x axis, from the stations of a pass.
 #pragma once
+
+#include "geometry/horn.h"
 
 namespace bellform {
 
@@ -16,13 +18,22 @@ struct Outline {
   int count = 0;
 };
 
-// The top or bottom piece: (x0, +y0) ... (xn, +yn) along one side to the
-// mouth, then (xn, -yn) ... (x0, -y0) back along the other, where x is the
-// station's distance from the throat along the piece and y its half width.
-// Only the first `count` stations are read (at most outline_max_stations).
-// False, with an empty outline, when fewer than two of them stand at
-// distinct distances from the throat: a piece of no length.
+// Both read the first `count` stations (at most outline_max_stations): x
+// the distance from the throat along the piece ("dim X"), w the half width
+// ("W/2"). Both go out along one edge to the mouth, (x0, +y0) ... (xn, +yn),
+// and back along the other, (xn, -yn) ... (x0, -y0). Both return false,
+// with an empty outline, when fewer than two stations stand at distinct
+// distances from the throat: a part of no length.
+
+// The top or bottom piece: y is the half width.
 bool piece_outline(const double* dim_x, const double* half_w, int count,
                    Outline& out);
+
+// A side panel laid flat. It stands upright over the plan curve (a, w),
+// a the axial distance from the throat, between the top and bottom pieces,
+// so it unrolls exactly: x is the curve's arc length from the throat, y the
+// half height of the section there.
+bool side_panel_outline(const Frame& frame, const double* dim_x,
+                        const double* half_w, int count, Outline& out);
 
 }  // namespace bellform

@@ -73,10 +73,30 @@ class DrawingReaders(unittest.TestCase):
         self.assertPointsClose(vertices, closed_outline(stations), 5e-5)
 
         centre = [e for e in msp if e.dxftype() == "LINE" and e.dxf.layer == "CENTER"]
-        self.assertEqual(len(centre), 1)
+        self.assertEqual(len(centre), 2)
         self.assertEqual((centre[0].dxf.start.x, centre[0].dxf.start.y), (0, 0))
         self.assertAlmostEqual(centre[0].dxf.end.x, stations[-1][0], delta=5e-5)
         self.assertEqual(centre[0].dxf.end.y, 0)
+
+        # The side panel laid flat: as long as the curved side, as high as
+        # the horn at the throat and at the mouth, an inch beneath the piece.
+        side = [e for e in msp if e.dxftype() == "POLYLINE" and e.dxf.layer == "SIDE"]
+        self.assertEqual(len(side), 1)
+        self.assertTrue(side[0].is_closed)
+        panel = [(v.dxf.location.x, v.dxf.location.y) for v in side[0].vertices]
+        start = min(x for x, _ in panel)
+        end = max(x for x, _ in panel)
+        self.assertEqual(start, 0)
+        self.assertAlmostEqual(end, 12.485, delta=5e-4)
+
+        def height_at(x):
+            ys = [py for px, py in panel if px == x]
+            return max(ys) - min(ys)
+        self.assertAlmostEqual(height_at(start), 2.000, delta=5e-4)
+        self.assertAlmostEqual(height_at(end), 12.000, delta=5e-4)
+        self.assertAlmostEqual(min(y for _, y in vertices) - max(y for _, y in panel), 1.0,
+                               delta=1e-6)
+        self.assertEqual((centre[1].dxf.start.x, centre[1].dxf.end.x), (0, end))
 
     def test_svg_renders_at_true_size(self):
         path = os.path.join(DOCS, "horn.svg")
@@ -92,10 +112,12 @@ class DrawingReaders(unittest.TestCase):
         box = [float(v) for v in root.get("viewBox").split()]
         self.assertEqual(box[2:], [width, height])  # one user unit an inch
 
-        # The piece from throat to mouth and half an inch either side.
+        # The side panel, longer than the piece, and half an inch either side.
         stations = stations_of_script(os.path.join(DATA, "horn.scr"))
-        self.assertAlmostEqual(width, stations[-1][0] + 1.0, delta=5e-5)
-        polygon = root.find(SVG_NS + "g").find(SVG_NS + "polygon")
+        self.assertAlmostEqual(width, 12.485 + 1.0, delta=5e-4)
+        polygons = root.find(SVG_NS + "g").findall(SVG_NS + "polygon")
+        self.assertEqual(len(polygons), 2)  # the piece, the side panel
+        polygon = polygons[0]
         vertices = [tuple(float(v) for v in p.split(","))
                     for p in polygon.get("points").split()]
         mirrored = [(x, -y) for x, y in closed_outline(stations)]
