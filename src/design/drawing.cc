@@ -19,17 +19,19 @@ int station_count(const PointList& points) {
   return n;
 }
 
-bool scale_and_check(Outline& outline, double per_inch) {
+// Inches to drawing units, then up by dy drawing units.
+void place(Outline& outline, double per_inch, double dy) {
   for (int i = 0; i < outline.count; ++i) {
     outline.x[i] = outline.x[i] * per_inch;
-    outline.y[i] = outline.y[i] * per_inch;
-    if (!std::isfinite(outline.x[i]) || !std::isfinite(outline.y[i])) return false;
+    outline.y[i] = outline.y[i] * per_inch + dy;
   }
-  return true;
 }
 
-void shift_up(Outline& outline, double dy) {
-  for (int i = 0; i < outline.count; ++i) outline.y[i] = outline.y[i] + dy;
+// A coordinate beyond the doubles would print as letters, not a number.
+bool all_finite(const Outline& outline) {
+  for (int i = 0; i < outline.count; ++i)
+    if (!std::isfinite(outline.x[i]) || !std::isfinite(outline.y[i])) return false;
+  return true;
 }
 
 void include_in_bounds(Sheet& sheet, const Outline& outline, bool first) {
@@ -49,6 +51,7 @@ void include_in_bounds(Sheet& sheet, const Outline& outline, bool first) {
 
 const char* lay_out_sheet(const DesignRecord& rec, const DrawingUnits& units,
                           Sheet& sheet) {
+  const char* too_large = "Nothing to draw: the piece is too large to lay out.";
   const PointList& points = rec.points;
   const int n = station_count(points);
   sheet.count = 0;
@@ -56,8 +59,8 @@ const char* lay_out_sheet(const DesignRecord& rec, const DrawingUnits& units,
   piece.layer = "OUTLINE";
   if (!piece_outline(points.dim_x, points.half_w, n, piece.outline))
     return "Nothing to draw: the piece has fewer than two stations.";
-  if (!scale_and_check(piece.outline, units.per_inch))
-    return "Nothing to draw: the piece is too large to lay out.";
+  place(piece.outline, units.per_inch, 0.0);
+  if (!all_finite(piece.outline)) return too_large;
   piece.centre_x0 = 0.0;
   piece.centre_x1 = points.dim_x[n - 1] * units.per_inch;
   piece.centre_y = 0.0;
@@ -68,15 +71,16 @@ const char* lay_out_sheet(const DesignRecord& rec, const DrawingUnits& units,
   Part& panel = sheet.parts[1];
   panel.layer = "SIDE";
   side_panel_outline(rec.frame, points.dim_x, points.half_w, n, panel.outline);
-  if (!scale_and_check(panel.outline, units.per_inch))
-    return "Nothing to draw: the piece is too large to lay out.";
   double half_height = 0, flat_length = 0;
   for (int i = 0; i < panel.outline.count; ++i) {
     half_height = std::fmax(half_height, panel.outline.y[i]);
     flat_length = std::fmax(flat_length, panel.outline.x[i]);
   }
+  half_height = half_height * units.per_inch;
+  flat_length = flat_length * units.per_inch;
   panel.centre_y = sheet.min_y - units.gap - half_height;
-  shift_up(panel.outline, panel.centre_y);
+  place(panel.outline, units.per_inch, panel.centre_y);
+  if (!all_finite(panel.outline)) return too_large;
   panel.centre_x0 = 0.0;
   panel.centre_x1 = flat_length;
   sheet.count = 2;
