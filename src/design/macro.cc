@@ -85,7 +85,7 @@ bool write_file(const Dialect& dialect, const DesignRecord& rec, const Sheet& sh
 
 void macro_export(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt) {
   const Dialect& dialect = ask_dialect(prompt);
-  static Sheet sheet;  // two outlines of up to 998 vertices: not on the stack
+  Sheet sheet;
   if (dialect.format != Format::script) {
     if (const char* fault = lay_out_sheet(rec, inch_drawing, sheet)) {
       banner_lines();
