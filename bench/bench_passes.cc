@@ -103,7 +103,7 @@ void BM_ScreenPass(benchmark::State& state, Horn horn) {
   DesignRecord& rec = record_for(horn);
   TextBuffer line = {};
   run_counted(state, rec, [&] {
-    rec.step = first_step;
+    rec.step = inch_units.first_step;
     rec.sink = console_out;
     layout_pass(rec, PassKind::screen, line);
     report_trailer(rec, line);
@@ -130,7 +130,7 @@ void BM_MacroPass(benchmark::State& state, Horn horn) {
   TextBuffer line = {};
   TextBuffer prompt = {};
   run_counted(state, rec, [&] {
-    rec.step = macro_step;
+    rec.step = inch_units.macro_step;
     rec.sink = console_out;
     test_console::type("A");
     layout_pass(rec, PassKind::macro, line);

@@ -53,9 +53,9 @@ void Dialogue::TearDown() {
   fs::remove_all(dir_, ignored);
 }
 
-int Dialogue::run() {
+int Dialogue::run(const Units& units) {
   try {
-    return design_loop();
+    return design_loop(units);
   } catch (const test_console::ScriptEnded&) {
     return -1;
   }

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "console/test_console.h"
+#include "design/units.h"
 
 namespace bellform::testing {
 
@@ -33,7 +34,7 @@ class Dialogue : public ::testing::Test {
   void TearDown() override;
   // Runs the program on the script typed so far: its exit status, or -1
   // when the script ran out while the program was still waiting.
-  int run();
+  int run(const Units& units = inch_units);
   std::string file(const char* name) const { return read_file(dir_ / name); }
   const std::filesystem::path& dir() const { return dir_; }
 

@@ -34,18 +34,28 @@ double ask(Loop& loop) {
 }
 
 // The four questions, asked again below a red line while the answers give
-// no layout.
+// no layout. The answers are kept in inches.
 void ask_dimensions(Loop& loop) {
   DesignRecord& rec = loop.rec;
+  const Units& u = rec.units;
   for (;;) {
-    format_text(loop.prompt, "Input mouth width  (In.) > ");
-    rec.W = ask(loop);
-    format_text(loop.prompt, "Input mouth height (In.) > ");
-    rec.H = ask(loop);
-    format_text(loop.prompt, "Input throat dimension (Square, all sides - In.) > ");
-    rec.T = ask(loop);
-    format_text(loop.prompt, "Input driver throat diameter (Round - In. <Cr> = %g In.) > ", rec.T);
-    rec.D = ask(loop);
+    format_text(loop.prompt, "%s", u.metric ? "Input mouth width  (mm) > "
+                                            : "Input mouth width  (In.) > ");
+    rec.W = u.to_inches(ask(loop));
+    format_text(loop.prompt, "%s", u.metric ? "Input mouth height (mm) > "
+                                            : "Input mouth height (In.) > ");
+    rec.H = u.to_inches(ask(loop));
+    format_text(loop.prompt, "%s",
+                u.metric ? "Input throat dimension (Square, all sides - mm) > "
+                         : "Input throat dimension (Square, all sides - In.) > ");
+    rec.T = u.to_inches(ask(loop));
+    if (u.metric)
+      format_text(loop.prompt, "Input driver throat diameter (Round - mm <Cr> = %g mm) > ",
+                  u.shown(rec.T));
+    else
+      format_text(loop.prompt, "Input driver throat diameter (Round - In. <Cr> = %g In.) > ",
+                  rec.T);
+    rec.D = u.to_inches(ask(loop));
     if (rec.D == 0) rec.D = rec.T;
     const char* fault = design_fault(rec.W, rec.H, rec.T, rec.D);
     if (!fault) break;
@@ -60,7 +70,7 @@ void run_cycle(Loop& loop) {
   DesignRecord& rec = loop.rec;
   if (rec.recompute) {
     rec.L = natural_length(rec.radii);
-    rec.step = first_step;
+    rec.step = rec.units.first_step;
     rec.recompute = false;
   }
   layout_pass(rec, loop.pass, loop.line);
@@ -77,11 +87,20 @@ void run_cycle(Loop& loop) {
 }
 
 void write_command_line(Loop& loop) {
+  const DesignRecord& rec = loop.rec;
+  const Units& u = rec.units;
   write_text("<Enter>-end  <S> Square  <F> File  <M> Macro * ", attr_green);
-  format_text(loop.prompt, "Throat to mouth length=%.2f In.\n", loop.rec.L);
+  if (u.metric)
+    format_text(loop.prompt, "Throat to mouth length=%.1f mm\n", u.shown(rec.L));
+  else
+    format_text(loop.prompt, "Throat to mouth length=%.2f In.\n", rec.L);
   write_text(loop.prompt, attr_normal);
-  format_text(loop.prompt, " Input new length (mouth to %.2f x %.2f square throat In) > ",
-              loop.rec.T, loop.rec.T);
+  if (u.metric)
+    format_text(loop.prompt, " Input new length (mouth to %.1f x %.1f square throat mm) > ",
+                u.shown(rec.T), u.shown(rec.T));
+  else
+    format_text(loop.prompt, " Input new length (mouth to %.2f x %.2f square throat In) > ",
+                rec.T, rec.T);
   write_text(loop.prompt, attr_normal);
 }
 
@@ -97,14 +116,17 @@ bool take_command(Loop& loop) {
         loop.pass = PassKind::file;
       return true;
     case 'M': case 'm':
-      rec.step = macro_step;
+      rec.step = rec.units.macro_step;
       loop.pass = PassKind::macro;
       return true;
     default:
       break;
   }
-  const double L = to_number(loop.line);
-  if (L == 0) return false;
+  // Only a typed zero ends the program, not a tiny length that comes out
+  // as zero inches.
+  const double typed = to_number(loop.line);
+  if (typed == 0) return false;
+  const double L = rec.units.to_inches(typed);
   const char* fault = length_fault(rec.W, rec.H, rec.T, rec.D, L);
   if (fault)
     format_text(loop.fault, "%s", fault);
@@ -115,8 +137,10 @@ bool take_command(Loop& loop) {
 
 }  // namespace
 
-int design_loop() {
+int design_loop(const Units& units) {
   Loop loop;
+  loop.rec.units = units;
+  loop.rec.step = units.first_step;
   open_console(banner);
   loop.rec.sink = console_out;
   set_console_window(0, 0, 80, 25);

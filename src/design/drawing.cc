@@ -49,8 +49,8 @@ void include_in_bounds(Sheet& sheet, const Outline& outline, bool first) {
 
 }  // namespace
 
-const char* lay_out_sheet(const DesignRecord& rec, const DrawingUnits& units,
-                          Sheet& sheet) {
+const char* lay_out_sheet(const DesignRecord& rec, Sheet& sheet) {
+  const DrawingUnits& units = rec.units.drawing;
   const char* too_large = "Nothing to draw: the piece is too large to lay out.";
   const PointList& points = rec.points;
   const int n = station_count(points);
@@ -86,12 +86,21 @@ const char* lay_out_sheet(const DesignRecord& rec, const DrawingUnits& units,
   sheet.count = 2;
   include_in_bounds(sheet, panel.outline, false);
 
-  std::snprintf(sheet.caption, sizeof sheet.caption,
-                "Top and bottom piece (above), side panel laid flat (below): two of each. "
-                "Mouth %g x %g In. (W x H), throat %g In., driver %g In.; "
-                "piece %.2f In. long, angle %.1f Deg.; print at 100%%",
-                rec.W, rec.H, rec.T, rec.D, piece_length(rec.frame),
-                piece_angle(rec.frame));
+  const Units& u = rec.units;
+  if (u.metric)
+    std::snprintf(sheet.caption, sizeof sheet.caption,
+                  "Top and bottom piece (above), side panel laid flat (below): two of each. "
+                  "Mouth %g x %g mm (W x H), throat %g mm, driver %g mm; "
+                  "piece %.1f mm long, angle %.1f Deg.; print at 100%%",
+                  u.shown(rec.W), u.shown(rec.H), u.shown(rec.T), u.shown(rec.D),
+                  u.shown(piece_length(rec.frame)), piece_angle(rec.frame));
+  else
+    std::snprintf(sheet.caption, sizeof sheet.caption,
+                  "Top and bottom piece (above), side panel laid flat (below): two of each. "
+                  "Mouth %g x %g In. (W x H), throat %g In., driver %g In.; "
+                  "piece %.2f In. long, angle %.1f Deg.; print at 100%%",
+                  rec.W, rec.H, rec.T, rec.D, piece_length(rec.frame),
+                  piece_angle(rec.frame));
   return nullptr;
 }
 

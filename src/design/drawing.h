@@ -6,25 +6,10 @@
 
 #include "console/handle.h"
 #include "design/record.h"
+#include "design/units.h"
 #include "geometry/outline.h"
 
 namespace bellform {
-
-// Everything a drawing says in its unit: the scale of the coordinates, how
-// each format names the unit, and the sizes of the sheet around the parts,
-// all in drawing units.
-struct DrawingUnits {
-  double per_inch;       // drawing units in one inch
-  int dxf_insunits;      // the DXF header's code for the unit
-  const char* svg_unit;  // the unit of the SVG's width and height
-  double margin;         // around everything drawn
-  double stroke;         // width of every line in the SVG
-  double text_size;      // the SVG caption's height
-  double dash;           // the centre line's long dash; gaps and dot a quarter
-  double gap;            // between the parts
-};
-
-constexpr DrawingUnits inch_drawing = {1.0, 1, "in", 0.5, 0.01, 0.125, 0.5, 1.0};
 
 // One flat part: its outline and its centre line, from (centre_x0,
 // centre_y) to (centre_x1, centre_y), in drawing units.
@@ -44,8 +29,7 @@ struct Sheet {
 
 // Lays out the parts of the pass just run; nullptr on success, otherwise
 // one sentence saying why nothing can be drawn.
-const char* lay_out_sheet(const DesignRecord& rec, const DrawingUnits& units,
-                          Sheet& sheet);
+const char* lay_out_sheet(const DesignRecord& rec, Sheet& sheet);
 
 // Each writes the whole drawing into an open file; true when every write
 // succeeded.

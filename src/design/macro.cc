@@ -50,15 +50,15 @@ const Dialect& ask_dialect(TextBuffer& prompt) {
 // The half outline as segments in a CAD program's macro language; true
 // when every line reached the file.
 bool write_script(Handle file, const Dialect& dialect, const PointList& points,
-                  TextBuffer& line) {
+                  const Units& u, TextBuffer& line) {
   bool ok = true;
   auto put = [&](const char* text) { ok = write_file_text(file, text) && ok; };
-  format_text(line, dialect.segment, 0.0, 0.0, 0.0, points.half_w[0]);
+  format_text(line, dialect.segment, 0.0, 0.0, 0.0, u.shown(points.half_w[0]));
   put(line);
   if (dialect.after_first) put(dialect.after_first);
   for (int i = 0; i + 1 < point_capacity && points.dim_x[i + 1] >= 0; ++i) {
-    format_text(line, dialect.segment, points.dim_x[i], points.half_w[i],
-                points.dim_x[i + 1], points.half_w[i + 1]);
+    format_text(line, dialect.segment, u.shown(points.dim_x[i]), u.shown(points.half_w[i]),
+                u.shown(points.dim_x[i + 1]), u.shown(points.half_w[i + 1]));
     put(line);
   }
   put(dialect.last);
@@ -73,9 +73,9 @@ bool write_file(const Dialect& dialect, const DesignRecord& rec, const Sheet& sh
   if (file == null_handle) return false;
   bool ok = false;
   switch (dialect.format) {
-    case Format::script: ok = write_script(file, dialect, rec.points, line); break;
-    case Format::dxf: ok = write_dxf(file, sheet, inch_drawing); break;
-    case Format::svg: ok = write_svg(file, sheet, inch_drawing); break;
+    case Format::script: ok = write_script(file, dialect, rec.points, rec.units, line); break;
+    case Format::dxf: ok = write_dxf(file, sheet, rec.units.drawing); break;
+    case Format::svg: ok = write_svg(file, sheet, rec.units.drawing); break;
   }
   // A close that fails may have lost what was written before it.
   return close_file(file) && ok;
@@ -87,7 +87,7 @@ void macro_export(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt) {
   const Dialect& dialect = ask_dialect(prompt);
   Sheet sheet;
   if (dialect.format != Format::script) {
-    if (const char* fault = lay_out_sheet(rec, inch_drawing, sheet)) {
+    if (const char* fault = lay_out_sheet(rec, sheet)) {
       banner_lines();
       write_text(fault, attr_red);
       write_char('\n', attr_normal);
@@ -105,9 +105,14 @@ void macro_export(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt) {
   write_text("Macro file is: ", attr_yellow);
   write_text(dialect.file_name, attr_yellow);
   write_char('\n', attr_normal);
-  if (rec.step != macro_step) {
-    format_text(line, "Piece too long for stations %g In. apart: step %g In. used.",
-                macro_step, rec.step);
+  const Units& u = rec.units;
+  if (rec.step != u.macro_step) {
+    if (u.metric)
+      format_text(line, "Piece too long for stations %g mm apart: step %g mm used.",
+                  u.shown(u.macro_step), u.shown(rec.step));
+    else
+      format_text(line, "Piece too long for stations %g In. apart: step %g In. used.",
+                  u.macro_step, rec.step);
     write_text(line, attr_yellow);
     write_char('\n', attr_normal);
   }

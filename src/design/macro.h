@@ -7,9 +7,6 @@
 
 namespace bellform {
 
-// The step of a macro pass: stations 0.1 inch apart.
-constexpr double macro_step = 0.1;
-
 // Asks for the dialect, writes the file from the point list of the pass
 // just run, and tells the user.
 void macro_export(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt);

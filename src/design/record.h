@@ -2,6 +2,7 @@
 #pragma once
 
 #include "console/console.h"
+#include "design/units.h"
 #include "geometry/horn.h"
 
 namespace bellform {
@@ -24,8 +25,8 @@ enum class PassKind { screen, file, macro };
 // length keeps it, whether a screen pass doubled it, a file pass took it as
 // typed or a macro pass set 0.1 inch (widened when the piece needs more
 // stations than the point list holds). Only the first cycle and the Square
-// command reset it to a quarter inch.
-constexpr double first_step = 0.25;
+// command reset it to a quarter inch. In millimetres the same, from 5 mm and
+// with 2.5 mm for the macro (units.h).
 
 constexpr int text_size = 80;  // the line buffer and the prompt buffer
 
@@ -35,10 +36,11 @@ struct PointList {
 };
 
 struct DesignRecord {
+  Units units = inch_units;  // what the user types and reads; inches within
   double W = 0, H = 0, T = 0, D = 0;
   Radii radii;
   double L = 0;
-  double step = first_step;  // see the step rule above
+  double step = inch_units.first_step;  // see the step rule above
   // Where report lines go: the console, or the data file during a file pass.
   OutputSink sink = null_handle;
   bool sink_failed = false;  // a line of the current file pass was lost

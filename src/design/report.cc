@@ -14,17 +14,33 @@ namespace {
 // Three lines: on the screen the banner and the maker line stand beside the
 // mouth dimensions and the column titles; in the data file they are left out.
 void page_header(DesignRecord& rec, TextBuffer& line) {
+  const Units& u = rec.units;
   clear_screen();
-  format_text(line, "Top and bottom piece length=%.2f In. ** Angle=%.1f Deg.\n",
-              piece_length(rec.frame), piece_angle(rec.frame));
+  if (u.metric)
+    format_text(line, "Top and bottom piece length=%.1f mm ** Angle=%.1f Deg.\n",
+                u.shown(piece_length(rec.frame)), piece_angle(rec.frame));
+  else
+    format_text(line, "Top and bottom piece length=%.2f In. ** Angle=%.1f Deg.\n",
+                piece_length(rec.frame), piece_angle(rec.frame));
   report_write(rec, line, attr_normal);
-  format_text(line, "Mouth dimensions = %g x %g \t", rec.H, rec.W);
+  format_text(line, "Mouth dimensions = %g x %g \t", u.shown(rec.H), u.shown(rec.W));
   report_write(rec, line, attr_normal);
   write_text(banner, attr_red);
   report_write(rec, "\n", attr_normal);
   report_write(rec, " dim X \t W/2 \tHeight \t H/W \tArea \t", attr_green);
   write_text(maker_line, attr_red);
   report_write(rec, "\n", attr_normal);
+}
+
+// One station: its lengths in the user's unit, H/W as it is.
+void format_row(const Units& u, const Station& st, TextBuffer& line) {
+  if (u.metric)
+    format_text(line, " %.1f \t%.2f \t%.2f \t%.3f \t%.0f\n", u.shown(st.dim_x),
+                u.shown(st.half_w), u.shown(st.height), st.h_over_w,
+                u.shown_area(st.area));
+  else
+    format_text(line, " %.2f \t%.3f \t%.3f \t%.3f \t%.3f\n", st.dim_x,
+                st.half_w, st.height, st.h_over_w, st.area);
 }
 
 void store_point(PointList& points, int i, const Station& station) {
@@ -42,8 +58,7 @@ bool walk_stations(DesignRecord& rec, PassKind kind, TextBuffer& line) {
   for (int i = 0;; ++i) {
     const Station st = station_at(rec.frame, rec.radii.rm, walk.s);
     if (kind != PassKind::macro) {
-      format_text(line, " %.2f \t%.3f \t%.3f \t%.3f \t%.3f\n", st.dim_x,
-                  st.half_w, st.height, st.h_over_w, st.area);
+      format_row(rec.units, st, line);
       report_write(rec, line, attr_normal);
     }
     if (i == 0) rec.A0 = st.area;
@@ -71,8 +86,14 @@ void layout_pass(DesignRecord& rec, PassKind kind, TextBuffer& line) {
 }
 
 void report_trailer(DesignRecord& rec, TextBuffer& line) {
-  format_text(line, "Throat to %g In diameter driver adapter thickness=%.2f In.",
-              rec.D, adapter_thickness(rec.D, rec.L, rec.radii.rm));
+  const Units& u = rec.units;
+  const double adapter = adapter_thickness(rec.D, rec.L, rec.radii.rm);
+  if (u.metric)
+    format_text(line, "Throat to %g mm diameter driver adapter thickness=%.1f mm",
+                u.shown(rec.D), u.shown(adapter));
+  else
+    format_text(line, "Throat to %g In diameter driver adapter thickness=%.2f In.",
+                rec.D, adapter);
   report_write(rec, line, attr_normal);
   format_text(line, " (Fc=%.0f Hz)\n", rec.Fc);
   report_write(rec, line, attr_cyan);
