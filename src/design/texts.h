@@ -5,9 +5,15 @@
 
 #include "design/record.h"
 
+// The version is set once, in the build (CMakeLists.txt).
+#ifndef BELLFORM_VERSION
+#error "BELLFORM_VERSION is defined by the build"
+#endif
+
 namespace bellform {
 
-constexpr const char* banner = "** Bellform Version 1.8c - 32 bit **";
+constexpr const char* version = BELLFORM_VERSION;
+constexpr const char* banner = "** Bellform Version " BELLFORM_VERSION " - 32 bit **";
 constexpr const char* maker_line = "  ** Quorvel **";
 constexpr const char* data_file_name = "bellform.txt";
 
