@@ -33,5 +33,6 @@ int main(int argc, char* argv[]) {
       return 2;
     case Action::design: break;
   }
-  return bellform::design_loop();
+  return bellform::design_loop(options.millimetres ? bellform::metric_units
+                                                   : bellform::inch_units);
 }

@@ -40,6 +40,7 @@ TEST_F(Metric, TextsAndSteps) {
       {"3000\r3000\r100\r\r", "", "<Enter>-end  <S> Square  <F> File  <M> Macro * Throat to mouth length=5237.9 mm"},
       {"3000\r3000\r100\r\r", "", " 5434.9         1500.00         3000.00         1.000   8999983"},
       {"3000\r3000\r100\r\r", "3000\r", "Throat to 100 mm diameter driver adapter thickness=2442.2 mm (Fc=29 Hz)"},
+      {"3000\r3000\r100\r\r", "", " Input new length (mouth to 100.0 x 100.0 square throat mm) >"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.row);

@@ -23,6 +23,8 @@ const OptionRow option_rows[] = {
      [](Options& o) {
        if (o.action != Action::help) o.action = Action::version;
      }},
+    {{"--mm"}, "millimetres: every length typed, shown and written in mm",
+     [](Options& o) { o.millimetres = true; }},
 };
 
 const OptionRow* find_row(const char* argument) {
@@ -37,6 +39,8 @@ const char* const written_files[][2] = {
     {"bellform.txt", "the report with every station and the jig dimensions (F)"},
     {"horn.scr", "the outline of a top or bottom piece, an AutoCAD script (M, A)"},
     {"horn.mcr", "the same outline as a General CADD macro (M, G)"},
+    {"horn.dxf", "the piece and a side panel laid flat, a DXF drawing (M, D)"},
+    {"horn.svg", "the same as an SVG template that prints at full size (M, S)"},
 };
 
 void append_column(std::string& text, const std::string& left,
@@ -70,14 +74,16 @@ std::string help_text() {
       "\n"
       "With no option, Bellform asks for the mouth width, the mouth height, the side\n"
       "of the square throat and the diameter of the driver's round throat, in\n"
-      "inches, and shows the stations along a top or bottom piece, the length and\n"
-      "angle of the pieces, the driver adapter and the cutoff frequency. It needs a\n"
-      "terminal of at least 80 x 25; on Windows it opens a console window of its own.\n"
+      "inches (with --mm in millimetres), and shows the stations along a top or\n"
+      "bottom piece, the length and angle of the pieces, the driver adapter and the\n"
+      "cutoff frequency. It needs a terminal of at least 80 x 25; on Windows it opens\n"
+      "a console window of its own.\n"
       "\n"
-      "Under each report, type a new length (inches), or:\n"
+      "Under each report, type a new length, or:\n"
       "  S      back to the natural length\n"
       "  F      write the report to a file, at the step you type next\n"
-      "  M      write the outline of a piece as a CAD macro: A AutoCAD, G General CADD\n"
+      "  M      write the outline of a piece: A AutoCAD script, G General CADD macro,\n"
+      "         D DXF drawing, S SVG template\n"
       "  Enter  on an empty line (or 0): end the program\n"
       "While typing: Left, Right, Home, End, Backspace, Delete, Insert (insert or\n"
       "overwrite), Tab (to the end), Esc (back to the start), Enter to accept.\n"

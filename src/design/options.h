@@ -10,7 +10,8 @@ enum class Action { design, help, version, refuse };
 
 struct Options {
   Action action = Action::design;
-  std::string refused;  // the first argument not understood
+  bool millimetres = false;  // the dialogue, report and files in mm
+  std::string refused;       // the first argument not understood
 };
 
 // Any argument not understood refuses the whole line, wherever it stands;

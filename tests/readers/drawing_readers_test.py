@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """The worked example's drawings read back by the programs people open them
-with: ezdxf reads and audits horn.dxf, rsvg-convert renders horn.svg. The
+with: ezdxf reads and audits horn.dxf, rsvg-convert renders horn.svg, and
+both read the same horn's drawings in millimetres. The
 files are those the dialogue tests prove the program writes byte for byte;
 the stations are cross-checked against the independent horn.scr.
 
@@ -73,17 +74,47 @@ class DrawingReaders(unittest.TestCase):
         self.assertEqual(centres[0][2], max(x for x, _ in piece))  # to the mouth
         self.assertEqual(centres[1][2], end)
 
+    def test_dxf_in_millimetres(self):
+        """The same horn typed in mm: the stations 2.5 mm apart, every
+        length 25.4 times the inch drawing's."""
+        import ezdxf
+        doc = ezdxf.readfile(os.path.join(DATA, "horn-mm.dxf"))
+        auditor = doc.audit()
+        self.assertEqual([str(e) for e in auditor.errors + auditor.fixes], [])
+        self.assertEqual(doc.header["$INSUNITS"], 4)
+        parts = {e.dxf.layer: [(v.dxf.location.x, v.dxf.location.y) for v in e.vertices]
+                 for e in doc.modelspace().query("POLYLINE")}
+        inch = piece_outline()
+        piece = parts["OUTLINE"]
+        out = piece[:len(piece) // 2 - 1]  # along one side, short of the mouth
+        self.assertTrue(all(abs(x - round(x / 2.5) * 2.5) < 1e-4 for x, _ in out))
+        for got, station in ((piece[0], inch[0]), (max(piece), max(inch))):
+            self.assertAlmostEqual(got[0], station[0] * 25.4, delta=1e-3)
+            self.assertAlmostEqual(got[1], station[1] * 25.4, delta=1e-3)
+        panel = parts["SIDE"]
+        end = max(x for x, _ in panel)
+        self.assertAlmostEqual(end, 12.485 * 25.4, delta=0.05)
+        for x, height in ((0, 50.8), (end, 304.8)):
+            ys = [py for px, py in panel if px == x]
+            self.assertAlmostEqual(max(ys) - min(ys), height, delta=0.01)
+
     def test_svg_renders_at_true_size(self):
-        path = os.path.join(DOCS, "horn.svg")
+        for folder, name, unit, per_inch in ((DOCS, "horn.svg", "in", 1),
+                                             (DATA, "horn-mm.svg", "mm", 25.4)):
+            with self.subTest(name):
+                self.check_svg(os.path.join(folder, name), unit, per_inch)
+
+    def check_svg(self, path, unit, per_inch):
         root = ET.parse(path).getroot()
-        width, height = (float(root.get(a).removesuffix("in")) for a in ("width", "height"))
+        width, height = (float(root.get(a).removesuffix(unit)) for a in ("width", "height"))
         self.assertEqual([float(v) for v in root.get("viewBox").split()][2:], [width, height])
-        # The side panel, longer than the piece, and half an inch either side.
-        self.assertAlmostEqual(width, 12.485 + 1.0, delta=5e-4)
         polygons = root.find(SVG + "g").findall(SVG + "polygon")
         self.assertEqual(len(polygons), 2)  # the piece, the side panel
-        piece = [tuple(float(v) for v in p.split(",")) for p in polygons[0].get("points").split()]
-        self.assertPointsClose(piece, [(x, -y) for x, y in piece_outline()])
+        if per_inch == 1:
+            # The side panel, longer than the piece, and half an inch either side.
+            self.assertAlmostEqual(width, 12.485 + 1.0, delta=5e-4)
+            piece = [tuple(float(v) for v in p.split(",")) for p in polygons[0].get("points").split()]
+            self.assertPointsClose(piece, [(x, -y) for x, y in piece_outline()])
 
         with tempfile.TemporaryDirectory() as tmp:
             png = os.path.join(tmp, "horn.png")
@@ -92,8 +123,8 @@ class DrawingReaders(unittest.TestCase):
             with open(png, "rb") as f:
                 header = f.read(24)
         self.assertEqual(header[:8], b"\x89PNG\r\n\x1a\n")
-        for pixels, inches in zip(struct.unpack(">II", header[16:24]), (width, height)):
-            self.assertLess(abs(pixels - inches * 100), 1.0)
+        for pixels, size in zip(struct.unpack(">II", header[16:24]), (width, height)):
+            self.assertLess(abs(pixels - size / per_inch * 100), 1.0)
 
 
 def missing_reader():

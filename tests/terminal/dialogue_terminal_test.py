@@ -63,6 +63,21 @@ class DialogueTest(tmux_pane.PaneTest):
         for name in ("bellform.txt", "horn.scr", "horn.mcr", "horn.dxf", "horn.svg"):
             self.assertEqual(self.written(name), self.expected(name), name)
 
+    def test_millimetres(self):
+        p = self.pane
+        p.run("cd %s && clear" % shlex.quote(self.workdir))
+        p.run(shlex.quote(BELLFORM) + " --mm")
+        p.wait_for("the first question", lambda: p.rows()[1].startswith(
+            "Input mouth width  (mm) >"))
+        self.pid = tmux_pane.child_pid(p, "bellform")
+        self.type("304.8\r304.8\r50.8\r\r")
+        self.assertEqual(p.rows()[0].rstrip(),
+                         "Top and bottom piece length=286.3 mm ** Angle=52.7 Deg.")
+        self.type("M\rD")
+        p.keys("Enter")
+        p.wait_for("the program to end", lambda: p.var("alternate_on") == "0")
+        self.assertEqual(self.written("horn.dxf"), self.expected("horn-mm.dxf"))
+
 
 if __name__ == "__main__":
     if not os.access(BELLFORM, os.X_OK) or not os.path.isdir(DATA) \
