@@ -1,5 +1,6 @@
 // Whole dialogues on the test console, typed from random bytes (see
-// key_script.h; at most 200 keys a run). Every run must end: the program
+// key_script.h; at most 200 keys a run). An input that starts with the byte
+// 0xFE, which the key reader drops when it is typed, runs in millimetres. Every run must end: the program
 // returns 0, or it is waiting for a key when the keys run out. Every file it
 // leaves is whole: the data file from the piece line to the jig dimensions,
 // a macro from the throat edge to its last line, a drawing from its first
@@ -132,9 +133,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (previous < 0 || chdir(files_dir) != 0) std::abort();
   remove_files();
   test_console::reset();
+  const bool millimetres = size > 0 && data[0] == 0xFE;
   fuzz::queue_bursts(fuzz::keys_from_bytes(data, size, 200));
   try {
-    if (design_loop() != 0) std::abort();
+    if (design_loop(millimetres ? metric_units : inch_units) != 0) std::abort();
   } catch (const test_console::ScriptEnded&) {
     // Waiting for a key: at a prompt, the command line or the macro question.
   }
