@@ -73,9 +73,9 @@ TEST(DesignCheckTest, TypedLengths) {
   EXPECT_EQ(nullptr, length_fault(12, 12, 2, 2, 10.1));
   EXPECT_EQ(nullptr, length_fault(12, 12, 2, 2, -5));  // runs, prints what comes
   EXPECT_EQ(nullptr, length_fault(12, 1, 2, 2, 10));
-  EXPECT_EQ(nullptr, length_fault(12, 12, 2, 2, 0));   // ends the program; no crash
   EXPECT_EQ(nullptr, length_fault(12, 12, 2, 2, 1e-320));
-  for (double L : {inf, -inf, nan, 1.7e308, -1.7e308}) {
+  // No length at all (a tiny one typed in mm comes out so) is refused.
+  for (double L : {0.0, -0.0, inf, -inf, nan, 1.7e308, -1.7e308}) {
     EXPECT_NE(nullptr, length_fault(12, 12, 2, 2, L)) << L;
   }
   EXPECT_STREQ("The length must be a finite number.",

@@ -32,6 +32,8 @@ TEST_F(Metric, TextsAndSteps) {
       {worked_example_mm, "", " Input new length (mouth to 50.8 x 50.8 square throat mm) >"},
       {"304.8\r304.8\r50.8\r", "", "Input driver throat diameter (Round - mm <Cr> = 50.8 mm) >"},
       {worked_example_mm, "76.2\r", "<Enter>-end  <S> Square  <F> File  <M> Macro * Throat to mouth length=76.2 mm"},
+      // A length too small to be anything in inches is refused, not the end.
+      {worked_example_mm, "1e-323\r", "That length is too large or too small to lay out."},
       {worked_example_mm, "F\r0\r", "The step must be a number above 0 mm."},
       {worked_example_mm, "F\r0.254\r", "Step too small: over 499 stations. Smallest step that fits: 0.6 mm."},
       // A bass horn: 2.5 mm apart would need some 700 stations.

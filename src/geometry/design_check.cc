@@ -84,7 +84,9 @@ const char* design_fault(double W, double H, double T, double D) {
 
 const char* length_fault(double W, double H, double T, double D, double L) {
   if (!std::isfinite(L)) return "The length must be a finite number.";
-  if (!layout_is_finite(design_radii(W, H, T), H, D, L)) {
+  // No length at all: the apex falls on the throat and the half-angle is a
+  // division by zero. Typed in millimetres, a tiny length can come out so.
+  if (L == 0 || !layout_is_finite(design_radii(W, H, T), H, D, L)) {
     return "That length is too large or too small to lay out.";
   }
   return nullptr;
