@@ -55,8 +55,10 @@ void ask_dimensions(Loop& loop) {
     else
       format_text(loop.prompt, "Input driver throat diameter (Round - In. <Cr> = %g In.) > ",
                   rec.T);
-    rec.D = u.to_inches(ask(loop));
-    if (rec.D == 0) rec.D = rec.T;
+    // Only an answer of 0 (or none) means the throat, not a tiny diameter
+    // that comes out as zero inches.
+    const double driver = ask(loop);
+    rec.D = driver == 0 ? rec.T : u.to_inches(driver);
     const char* fault = design_fault(rec.W, rec.H, rec.T, rec.D);
     if (!fault) break;
     write_text(fault, attr_red);
