@@ -55,7 +55,7 @@ class OptionsTest(unittest.TestCase):
         for arguments, status, out, err in cases:
             with self.subTest(arguments=arguments):
                 got = self.run_program(arguments)
-                self.assertEqual(got[0], status)
+                self.assertEqual(got[0], status, "standard error: %r" % got[2])
                 self.assertRegex(got[1], out)
                 self.assertEqual(got[2], err)
 
