@@ -50,7 +50,7 @@ void include_in_bounds(Sheet& sheet, const Outline& outline, bool first) {
 }  // namespace
 
 const char* lay_out_sheet(const DesignRecord& rec, Sheet& sheet) {
-  const DrawingUnits& units = rec.units.drawing;
+  const double per_inch = rec.units.per_inch;
   const char* too_large = "Nothing to draw: the piece is too large to lay out.";
   const PointList& points = rec.points;
   const int n = station_count(points);
@@ -59,10 +59,10 @@ const char* lay_out_sheet(const DesignRecord& rec, Sheet& sheet) {
   piece.layer = "OUTLINE";
   if (!piece_outline(points.dim_x, points.half_w, n, piece.outline))
     return "Nothing to draw: the piece has fewer than two stations.";
-  place(piece.outline, units.per_inch, 0.0);
+  place(piece.outline, per_inch, 0.0);
   if (!all_finite(piece.outline)) return too_large;
   piece.centre_x0 = 0.0;
-  piece.centre_x1 = points.dim_x[n - 1] * units.per_inch;
+  piece.centre_x1 = points.dim_x[n - 1] * per_inch;
   piece.centre_y = 0.0;
   sheet.count = 1;
   include_in_bounds(sheet, piece.outline, true);
@@ -76,10 +76,10 @@ const char* lay_out_sheet(const DesignRecord& rec, Sheet& sheet) {
     half_height = std::fmax(half_height, panel.outline.y[i]);
     flat_length = std::fmax(flat_length, panel.outline.x[i]);
   }
-  half_height = half_height * units.per_inch;
-  flat_length = flat_length * units.per_inch;
-  panel.centre_y = sheet.min_y - units.gap - half_height;
-  place(panel.outline, units.per_inch, panel.centre_y);
+  half_height = half_height * per_inch;
+  flat_length = flat_length * per_inch;
+  panel.centre_y = sheet.min_y - rec.units.drawing.gap - half_height;
+  place(panel.outline, per_inch, panel.centre_y);
   if (!all_finite(panel.outline)) return too_large;
   panel.centre_x0 = 0.0;
   panel.centre_x1 = flat_length;

@@ -8,11 +8,10 @@
 
 namespace bellform {
 
-// What a drawing says in its unit: the scale of the coordinates, how each
-// format names the unit, and the sizes of the sheet around the parts, all
-// in drawing units.
+// What a drawing says in its unit: how each format names the unit, and the
+// sizes of the sheet around the parts, all in the user's unit (the
+// coordinates are scaled by Units::per_inch).
 struct DrawingUnits {
-  double per_inch;       // drawing units in one inch
   int dxf_insunits;      // the DXF header's code for the unit
   const char* svg_unit;  // the unit of the SVG's width and height
   double margin;         // around everything drawn
@@ -44,10 +43,10 @@ struct Units {
 
 constexpr Units inch_units = {
     false, 1.0, 1.0, 0.25, 0.1, 0.01,
-    {1.0, 1, "in", 0.5, 0.01, 0.125, 0.5, 1.0}};
+    {1, "in", 0.5, 0.01, 0.125, 0.5, 1.0}};
 
 constexpr Units metric_units = {
     true, 25.4, 645.16, 5 / 25.4, 2.5 / 25.4, 0.1 / 25.4,
-    {25.4, 4, "mm", 10.0, 0.25, 3.0, 12.0, 25.0}};
+    {4, "mm", 10.0, 0.25, 3.0, 12.0, 25.0}};
 
 }  // namespace bellform
