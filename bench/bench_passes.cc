@@ -16,11 +16,12 @@
 
 #include "console/console.h"
 #include "console/test_console.h"
-#include "design/data_file.h"
-#include "design/design_loop.h"
-#include "design/macro.h"
 #include "design/record.h"
 #include "design/report.h"
+#include "dialogue/design_loop.h"
+#include "dialogue/file_command.h"
+#include "dialogue/macro_command.h"
+#include "dialogue/screen_sink.h"
 #include "geometry/tractrix.h"
 #include "geometry/walk.h"
 
@@ -104,9 +105,9 @@ void BM_ScreenPass(benchmark::State& state, Horn horn) {
   TextBuffer line = {};
   run_counted(state, rec, [&] {
     rec.step = inch_units.first_step;
-    rec.sink = console_out;
-    layout_pass(rec, PassKind::screen, line);
-    report_trailer(rec, line);
+    ScreenSink screen;
+    layout_pass(rec, PassKind::screen, screen, line);
+    report_trailer(rec, screen, line);
   });
 }
 
@@ -116,10 +117,7 @@ void BM_FilePass(benchmark::State& state, Horn horn) {
   TextBuffer line = {};
   run_counted(state, rec, [&] {
     rec.step = 0.1;
-    rec.sink = open_output_file(data_file_name);
-    layout_pass(rec, PassKind::file, line);
-    report_trailer(rec, line);
-    finish_data_file(rec, line);
+    file_cycle(rec, line);
   });
   if (rec.step != 0.1) state.SkipWithError("the pass changed its step");
 }
@@ -131,10 +129,10 @@ void BM_MacroPass(benchmark::State& state, Horn horn) {
   TextBuffer prompt = {};
   run_counted(state, rec, [&] {
     rec.step = inch_units.macro_step;
-    rec.sink = console_out;
+    ScreenSink screen;
     test_console::type("A");
-    layout_pass(rec, PassKind::macro, line);
-    report_trailer(rec, line);
+    layout_pass(rec, PassKind::macro, screen, line);
+    report_trailer(rec, screen, line);
     macro_export(rec, line, prompt);
   });
 }

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "console/test_console.h"
-#include "design/design_loop.h"
+#include "dialogue/design_loop.h"
 #include "key_script.h"
 
 namespace {

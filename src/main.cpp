@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "design/design_loop.h"
+#include "dialogue/design_loop.h"
 #include "design/options.h"
 
 namespace {

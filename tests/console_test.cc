@@ -95,55 +95,5 @@ TEST_F(Console, WriteTextLeavesAttributeSeven) {
   EXPECT_EQ(row, 3);
 }
 
-TEST_F(Console, ScreenSinkWritesTheScreenOnly) {
-  EXPECT_TRUE(sink_write(console_out, "Length\t12\n", attr_green));
-  EXPECT_EQ(screen().row_text(0), "Length  12");
-  EXPECT_EQ(screen().at(0, 0).attr, attr_green);
-  EXPECT_EQ(screen().attribute(), 7);
-  EXPECT_EQ(screen().cursor_y(), 1);
-  EXPECT_TRUE(fs::is_empty(dir_));
-}
-
-TEST_F(Console, FileSinkWritesBytesAndNothingOnScreen) {
-  const Handle file = open_output_file(path("bellform.txt").c_str());
-  ASSERT_NE(file, null_handle);
-  EXPECT_NE(file, console_out);
-  EXPECT_TRUE(sink_write(file, "a\tb\n", attr_red));
-  EXPECT_TRUE(sink_write(file, "\xC5\xFF\r\n", attr_normal));
-  EXPECT_TRUE(sink_write(file, "", attr_normal));
-  close_file(file);
-  EXPECT_EQ(contents(path("bellform.txt")), "a\tb\n\xC5\xFF\r\n");
-  EXPECT_TRUE(screen_blank());
-  EXPECT_EQ(screen().cursor_x(), 0);
-  EXPECT_EQ(screen().cursor_y(), 0);
-}
-
-TEST_F(Console, OpeningAnExistingFileEmptiesIt) {
-  std::ofstream(path("horn.scr")) << "old contents, longer than the new\n";
-  const Handle file = open_output_file(path("horn.scr").c_str());
-  ASSERT_NE(file, null_handle);
-  EXPECT_TRUE(write_file_text(file, "new\n"));
-  close_file(file);
-  EXPECT_EQ(contents(path("horn.scr")), "new\n");
-}
-
-TEST_F(Console, NullSinkFailsWithoutTouchingTheScreen) {
-  fs::create_directory(path("horn.mcr"));
-  const Handle file = open_output_file(path("horn.mcr").c_str());
-  EXPECT_EQ(file, null_handle);
-  EXPECT_EQ(open_output_file(path("missing/dir.txt").c_str()), null_handle);
-  EXPECT_FALSE(sink_write(file, "line\n", attr_normal));
-  EXPECT_FALSE(write_file_text(null_handle, "line\n"));
-  EXPECT_TRUE(screen_blank());
-  EXPECT_TRUE(fs::is_directory(path("horn.mcr")));
-  EXPECT_FALSE(fs::exists(path("missing")));
-}
-
-TEST_F(Console, ConsoleHandlesAreNotFiles) {
-  EXPECT_FALSE(write_file_text(console_in, "x"));
-  EXPECT_FALSE(write_file_text(console_out, "x"));
-  EXPECT_TRUE(screen_blank());
-}
-
 }  // namespace
 }  // namespace bellform

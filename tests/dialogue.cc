@@ -4,7 +4,7 @@
 #include <random>
 #include <sstream>
 
-#include "design/design_loop.h"
+#include "dialogue/design_loop.h"
 
 namespace bellform::testing {
 

@@ -102,13 +102,14 @@ TEST_F(Macro, ALongPieceWidensTheStepAndSaysSo) {
 TEST_F(Macro, AFileThatCannotBeCreatedIsReportedInRed) {
   for (const char* answer : {"g", "d"}) {
     const char* name = *answer == 'g' ? "horn.mcr" : "horn.dxf";
+    const char* kind = *answer == 'g' ? "macro" : "drawing";
     std::filesystem::create_directory(dir() / name);
     test_console::reset();
     test_console::type(worked_example);
     test_console::type("M\r");
     test_console::type(answer);
     ASSERT_EQ(-1, run());
-    EXPECT_EQ(std::string("Could not write the macro file ") + name + ".", row(1));
+    EXPECT_EQ(std::string("Could not write the ") + kind + " file " + name + ".", row(1));
     EXPECT_EQ(attr_red, attr_at(0, 1));
     EXPECT_EQ(0, row(2).find("<Enter>-end"));
   }

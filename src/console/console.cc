@@ -55,25 +55,4 @@ void write_char(char c, std::uint16_t attr) {
   write_text(text, attr);
 }
 
-Handle open_output_file(const char* name) { return platform_create_file(name); }
-
-bool write_file_text(Handle file, const char* text) {
-  const std::size_t length = std::strlen(text);
-  std::size_t written = 0;
-  return platform_write_file(file, text, length, &written) &&
-         written == length;
-}
-
-bool close_file(Handle file) { return platform_close(file); }
-
-// A null sink is a file that could not be created, even before the console
-// is open: its lines are lost, never shown.
-bool sink_write(OutputSink sink, const char* text, std::uint16_t attr) {
-  if (sink != null_handle && sink == console_out) {
-    write_text(text, attr);
-    return true;
-  }
-  return write_file_text(sink, text);
-}
-
 }  // namespace bellform

@@ -6,7 +6,8 @@
 //   platform_test.cc   the console model with a scripted input queue.
 // The POSIX and test platforms share the console model's screen primitives
 // (model_console.cc); all three pass the file primitives on to the real
-// file system (native_file.h: file_win32.cc or file_posix.cc).
+// file system (native_file.h: file_win32.cc or file_posix.cc), the test
+// platform through switches that make them fail.
 //
 // Handle values: null_handle (0) is never a valid handle. On POSIX a file
 // handle is its descriptor plus one, and the console handles are negative.
@@ -14,9 +15,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "console/handle.h"
 #include "console/input_event.h"
+#include "console/native_file.h"
 
 namespace bellform {
 
@@ -51,12 +54,13 @@ void platform_write(Handle out, const char* text, std::size_t length);
 void platform_flush_input(Handle in);
 InputEvent platform_next_event(Handle in);
 
-// Files: CreateFileA (write, share read, create always), WriteFile,
-// CloseHandle. Create returns null_handle when the file cannot be created;
-// close returns false when it reports an error.
-Handle platform_create_file(const char* name);
-bool platform_write_file(Handle file, const char* data, std::size_t length,
-                         std::size_t* written);
-bool platform_close(Handle file);
+// Files, each replaced whole (native_file.h): the new file opened beside
+// the old one, written, then flushed, closed and renamed over it; after a
+// failure it is removed and the old file stays as it was.
+bool platform_begin_replace(const char* name, Replacement& r);
+bool platform_write_file(Replacement& r, const char* data, std::size_t length);
+bool platform_commit_replace(Replacement& r);
+void platform_abandon_replace(Replacement& r);
+std::string platform_error_text(int error);
 
 }  // namespace bellform

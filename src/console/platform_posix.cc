@@ -2,7 +2,6 @@
 // with ncursesw on the process's own terminal (terminal_posix.h), and files
 // on the file system (file_posix.cc).
 #include "console/model_console.h"
-#include "console/native_file.h"
 #include "console/platform.h"
 #include "console/terminal_posix.h"
 
@@ -27,14 +26,5 @@ InputEvent platform_next_event(Handle in) {
   render();
   return wait_for_event();
 }
-
-Handle platform_create_file(const char* name) { return native_create_file(name); }
-
-bool platform_write_file(Handle file, const char* data, std::size_t length,
-                         std::size_t* written) {
-  return native_write_file(file, data, length, written);
-}
-
-bool platform_close(Handle file) { return native_close_file(file); }
 
 }  // namespace bellform

@@ -1,6 +1,7 @@
 // The test platform: the console model stands in for the console, the
-// keyboard plays a script of bursts, and files are real, with a switch that
-// makes their close fail.
+// keyboard plays a script of bursts, and files are real, with switches that
+// make their writes or their close fail.
+#include <cerrno>
 #include <deque>
 #include <string>
 #include <utility>
@@ -20,6 +21,7 @@ struct TestConsole {
   std::deque<std::deque<InputEvent>> bursts;  // not yet reached
   std::deque<InputEvent> current;             // the burst being read
   std::string title;
+  bool writes_fail = false;
   bool closes_fail = false;
 };
 
@@ -54,18 +56,31 @@ InputEvent platform_next_event(Handle in) {
   return e;
 }
 
-Handle platform_create_file(const char* name) { return native_create_file(name); }
-
-bool platform_write_file(Handle file, const char* data, std::size_t length,
-                         std::size_t* written) {
-  return native_write_file(file, data, length, written);
+bool platform_begin_replace(const char* name, Replacement& r) {
+  return native_begin_replace(name, r);
 }
 
-// The file is closed either way, as a failing close does.
-bool platform_close(Handle file) {
-  const bool closed = native_close_file(file);
-  return closed && !state().closes_fail;
+// A failing write has written nothing, as on a disk already full.
+bool platform_write_file(Replacement& r, const char* data, std::size_t length) {
+  if (state().writes_fail) {
+    r.error = ENOSPC;
+    return false;
+  }
+  return native_write_file(r, data, length);
 }
+
+// A close that fails does so before the new file takes the name.
+bool platform_commit_replace(Replacement& r) {
+  if (state().closes_fail) {
+    r.error = EIO;
+    native_abandon_replace(r);
+    return false;
+  }
+  return native_commit_replace(r);
+}
+
+void platform_abandon_replace(Replacement& r) { native_abandon_replace(r); }
+std::string platform_error_text(int error) { return native_error_text(error); }
 
 namespace test_console {
 
@@ -99,6 +114,7 @@ void burst(const std::vector<InputEvent>& events) {
   state().bursts.emplace_back(events.begin(), events.end());
 }
 
+void fail_writes(bool fail) { state().writes_fail = fail; }
 void fail_closes(bool fail) { state().closes_fail = fail; }
 
 const ScreenModel& screen() { return console_model(); }

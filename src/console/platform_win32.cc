@@ -7,7 +7,6 @@
 
 #include <cstdlib>
 
-#include "console/native_file.h"
 #include "console/platform.h"
 
 namespace bellform {
@@ -116,15 +115,5 @@ InputEvent platform_next_event(Handle in) {
   }
   return translate(record);
 }
-
-// Files: CreateFileA, WriteFile and CloseHandle (file_win32.cc).
-Handle platform_create_file(const char* name) { return native_create_file(name); }
-
-bool platform_write_file(Handle file, const char* data, std::size_t length,
-                         std::size_t* written) {
-  return native_write_file(file, data, length, written);
-}
-
-bool platform_close(Handle file) { return native_close_file(file); }
 
 }  // namespace bellform

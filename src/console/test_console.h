@@ -20,7 +20,7 @@ struct ScriptEnded : std::runtime_error {
   ScriptEnded() : std::runtime_error("the scripted input ran out") {}
 };
 
-// A fresh console: blank screen, empty script, no title, closes that work.
+// A fresh console: blank screen, empty script, no title, files that work.
 void reset();
 
 // Each typed character is its own burst: key down, then key up.
@@ -31,7 +31,9 @@ void click(std::uint32_t buttons = 1);
 // A burst of arbitrary events.
 void burst(const std::vector<InputEvent>& events);
 
-// From now on every file closes with an error, as on a full network disk.
+// From now on every file write fails, as on a full disk, or every file
+// closes with an error, as on a full network disk.
+void fail_writes(bool fail);
 void fail_closes(bool fail);
 
 const ScreenModel& screen();

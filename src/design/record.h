@@ -1,7 +1,6 @@
 // The state of a run: owned by the design loop for the life of the process.
 #pragma once
 
-#include "console/console.h"
 #include "design/units.h"
 #include "geometry/horn.h"
 
@@ -41,10 +40,8 @@ struct DesignRecord {
   Radii radii;
   double L = 0;
   double step = inch_units.first_step;  // see the step rule above
-  // Where report lines go: the console, or the data file during a file pass.
-  OutputSink sink = null_handle;
-  bool sink_failed = false;  // a line of the current file pass was lost
-  bool recompute = true;     // natural length and first step next cycle
+  bool step_widened = false;  // the last macro pass took a wider step
+  bool recompute = true;      // natural length and first step next cycle
   Frame frame;
   double A0 = 0, Fc = 0;
   PointList points{};

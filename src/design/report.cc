@@ -1,35 +1,31 @@
 #include "design/report.h"
 
-#include "console/console.h"
+#include "console/attributes.h"
 #include "geometry/walk.h"
 
 namespace bellform {
-
-void report_write(DesignRecord& rec, const char* text, std::uint16_t attr) {
-  if (!sink_write(rec.sink, text, attr)) rec.sink_failed = true;
-}
 
 namespace {
 
 // Three lines: on the screen the banner and the maker line stand beside the
 // mouth dimensions and the column titles; in the data file they are left out.
-void page_header(DesignRecord& rec, TextBuffer& line) {
+void page_header(const DesignRecord& rec, ReportSink& sink, TextBuffer& line) {
   const Units& u = rec.units;
-  clear_screen();
+  sink.new_page();
   if (u.metric)
     format_text(line, "Top and bottom piece length=%.1f mm ** Angle=%.1f Deg.\n",
                 u.shown(piece_length(rec.frame)), piece_angle(rec.frame));
   else
     format_text(line, "Top and bottom piece length=%.2f In. ** Angle=%.1f Deg.\n",
                 piece_length(rec.frame), piece_angle(rec.frame));
-  report_write(rec, line, attr_normal);
+  sink.text(line, attr_normal);
   format_text(line, "Mouth dimensions = %g x %g \t", u.shown(rec.H), u.shown(rec.W));
-  report_write(rec, line, attr_normal);
-  write_text(banner, attr_red);
-  report_write(rec, "\n", attr_normal);
-  report_write(rec, " dim X \t W/2 \tHeight \t H/W \tArea \t", attr_green);
-  write_text(maker_line, attr_red);
-  report_write(rec, "\n", attr_normal);
+  sink.text(line, attr_normal);
+  sink.aside(banner, attr_red);
+  sink.text("\n", attr_normal);
+  sink.text(" dim X \t W/2 \tHeight \t H/W \tArea \t", attr_green);
+  sink.aside(maker_line, attr_red);
+  sink.text("\n", attr_normal);
 }
 
 // One station: its lengths in the user's unit, H/W as it is.
@@ -51,15 +47,15 @@ void store_point(PointList& points, int i, const Station& station) {
 
 // One walk from the throat to the mouth under its page header; false when a
 // screen pass needs more rows than the screen shows, and must be redone.
-bool walk_stations(DesignRecord& rec, PassKind kind, TextBuffer& line) {
-  page_header(rec, line);
+bool walk_stations(DesignRecord& rec, PassKind kind, ReportSink& sink, TextBuffer& line) {
+  page_header(rec, sink, line);
   const bool screen = kind == PassKind::screen;
   Walk walk = start_walk(rec.frame);
   for (int i = 0;; ++i) {
     const Station st = station_at(rec.frame, rec.radii.rm, walk.s);
     if (kind != PassKind::macro) {
       format_row(rec.units, st, line);
-      report_write(rec, line, attr_normal);
+      sink.text(line, attr_normal);
     }
     if (i == 0) rec.A0 = st.area;
     if (i == 1) rec.Fc = cutoff_frequency(rec.A0, st.area, st.dim_x);
@@ -75,17 +71,21 @@ bool walk_stations(DesignRecord& rec, PassKind kind, TextBuffer& line) {
 
 }  // namespace
 
-void layout_pass(DesignRecord& rec, PassKind kind, TextBuffer& line) {
+void layout_pass(DesignRecord& rec, PassKind kind, ReportSink& sink, TextBuffer& line) {
   rec.frame = layout_frame(rec.radii, rec.H, rec.L);
+  rec.step_widened = false;
   if (kind == PassKind::macro &&
       count_stations(rec.frame, rec.step, max_stations) > max_stations) {
     const double fitting = smallest_fitting_step(rec.frame, rec.step, max_stations);
-    if (fitting > 0) rec.step = fitting;
+    if (fitting > 0) {
+      rec.step = fitting;
+      rec.step_widened = true;
+    }
   }
-  while (!walk_stations(rec, kind, line)) rec.step = rec.step * 2;
+  while (!walk_stations(rec, kind, sink, line)) rec.step = rec.step * 2;
 }
 
-void report_trailer(DesignRecord& rec, TextBuffer& line) {
+void report_trailer(const DesignRecord& rec, ReportSink& sink, TextBuffer& line) {
   const Units& u = rec.units;
   const double adapter = adapter_thickness(rec.D, rec.L, rec.radii.rm);
   if (u.metric)
@@ -94,9 +94,9 @@ void report_trailer(DesignRecord& rec, TextBuffer& line) {
   else
     format_text(line, "Throat to %g In diameter driver adapter thickness=%.2f In.",
                 rec.D, adapter);
-  report_write(rec, line, attr_normal);
+  sink.text(line, attr_normal);
   format_text(line, " (Fc=%.0f Hz)\n", rec.Fc);
-  report_write(rec, line, attr_cyan);
+  sink.text(line, attr_cyan);
 }
 
 }  // namespace bellform

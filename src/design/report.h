@@ -1,21 +1,50 @@
 // The layout pass and its report: page header, table of stations, trailer.
+// The same lines make the screen's report and the data file's; a sink says
+// where they go.
 #pragma once
+
+#include <cstdint>
+#include <string>
 
 #include "design/record.h"
 #include "design/texts.h"
 
 namespace bellform {
 
+// Where the lines of a report go. The screen shows every piece in its
+// colour, with the banner and maker line beside the header; a file holds
+// the report's own text, the colours dropped.
+class ReportSink {
+ public:
+  virtual ~ReportSink() = default;
+  // Each pass starts a new page: the screen is cleared.
+  virtual void new_page() = 0;
+  // The report's own text, in its colour on the screen.
+  virtual void text(const char* text, std::uint16_t attr) = 0;
+  // What only the screen shows: the banner and the maker line.
+  virtual void aside(const char* text, std::uint16_t attr) = 0;
+};
+
+// The report's text alone, as a file holds it.
+class TextSink : public ReportSink {
+ public:
+  explicit TextSink(std::string& bytes) : bytes_(bytes) {}
+  void new_page() override {}
+  void text(const char* text, std::uint16_t) override { bytes_ += text; }
+  void aside(const char*, std::uint16_t) override {}
+
+ private:
+  std::string& bytes_;
+};
+
 // Computes the frame for rec.L, walks the stations from rec.step, prints the
-// header and rows through rec.sink and fills the point list. A screen pass
+// header and rows through the sink and fills the point list. A screen pass
 // that needs more than 18 rows is redone with twice the step. A macro pass
-// prints no rows and widens its step when the point list would overflow.
-void layout_pass(DesignRecord& rec, PassKind kind, TextBuffer& line);
+// prints no rows and widens its step when the point list would overflow,
+// and says so in rec.step_widened.
+void layout_pass(DesignRecord& rec, PassKind kind, ReportSink& sink, TextBuffer& line);
 
-// The driver adapter and cutoff-frequency line, through the sink.
-void report_trailer(DesignRecord& rec, TextBuffer& line);
-
-// Writes through the sink and remembers a lost file line.
-void report_write(DesignRecord& rec, const char* text, std::uint16_t attr);
+// The driver adapter and cutoff-frequency line.
+void report_trailer(const DesignRecord& rec, ReportSink& sink, TextBuffer& line);
 
 }  // namespace bellform

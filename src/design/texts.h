@@ -15,7 +15,6 @@ namespace bellform {
 constexpr const char* version = BELLFORM_VERSION;
 constexpr const char* banner = "** Bellform Version " BELLFORM_VERSION " - 32 bit **";
 constexpr const char* maker_line = "  ** Quorvel **";
-constexpr const char* data_file_name = "bellform.txt";
 
 using TextBuffer = char[text_size];
 

@@ -53,7 +53,7 @@ class DialogueTest(tmux_pane.PaneTest):
         self.assertEqual(p.rows()[1].rstrip(), "Macro file is: horn.mcr")
         self.type("m\rd")
         self.type("m\rs")
-        self.assertEqual(p.rows()[1].rstrip(), "Macro file is: horn.svg")
+        self.assertEqual(p.rows()[1].rstrip(), "Drawing file is: horn.svg")
 
         p.keys("Enter")
         p.wait_for("the program to end", lambda: p.var("alternate_on") == "0")

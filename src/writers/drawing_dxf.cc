@@ -2,13 +2,14 @@
 // CAM and laser programs reads: a header with the unit, the line types and
 // layers the entities use, then per part one closed polyline and its centre
 // line.
-#include "design/drawing.h"
+#include "writers/drawing.h"
+#include "writers/text_out.h"
 
 namespace bellform {
 
 namespace {
 
-void header(DrawingFile& out, const Sheet& sheet, const DrawingUnits& units) {
+void header(TextOut& out, const Sheet& sheet, const DrawingUnits& units) {
   NumberText x0, y0, x1, y1;
   format_number(x0, sheet.min_x);
   format_number(y0, sheet.min_y);
@@ -21,11 +22,11 @@ void header(DrawingFile& out, const Sheet& sheet, const DrawingUnits& units) {
   out.put("0\nENDSEC\n");
 }
 
-void line_types(DrawingFile& out, const DrawingUnits& units) {
+void line_types(TextOut& out, const DrawingUnits& units) {
   NumberText dash, gap, total;
   format_number(dash, units.dash);
-  format_number(gap, units.dash * 0.25);
-  format_number(total, units.dash * 1.75);
+  format_number(gap, units.dash * centre_gap_share);
+  format_number(total, units.dash * (1 + 3 * centre_gap_share));
   out.put("0\nTABLE\n2\nLTYPE\n70\n2\n");
   out.put("0\nLTYPE\n2\nCONTINUOUS\n70\n0\n3\nSolid line\n72\n65\n73\n0\n40\n0.0\n");
   // Long dash, gap, short dash, gap.
@@ -35,7 +36,7 @@ void line_types(DrawingFile& out, const DrawingUnits& units) {
   out.put("0\nENDTAB\n");
 }
 
-void layers(DrawingFile& out, const Sheet& sheet) {
+void layers(TextOut& out, const Sheet& sheet) {
   out.put("0\nTABLE\n2\nLAYER\n70\n%d\n", sheet.count + 2);
   // Layer 0 is every reader's default; colour 7 is black on paper.
   out.put("0\nLAYER\n2\n0\n70\n0\n62\n7\n6\nCONTINUOUS\n");
@@ -45,36 +46,36 @@ void layers(DrawingFile& out, const Sheet& sheet) {
   out.put("0\nENDTAB\n");
 }
 
-void part(DrawingFile& out, const Part& part) {
+void draw_part(TextOut& out, const Part& p) {
   NumberText x, y, x1;
   // Flag 1: closed, so the last vertex joins the first.
-  out.put("0\nPOLYLINE\n8\n%s\n66\n1\n10\n0.0\n20\n0.0\n30\n0.0\n70\n1\n", part.layer);
-  const Outline& outline = part.outline;
+  out.put("0\nPOLYLINE\n8\n%s\n66\n1\n10\n0.0\n20\n0.0\n30\n0.0\n70\n1\n", p.layer);
+  const Outline& outline = p.outline;
   for (int i = 0; i < outline.count; ++i) {
     format_number(x, outline.x[i]);
     format_number(y, outline.y[i]);
-    out.put("0\nVERTEX\n8\n%s\n10\n%s\n20\n%s\n30\n0.0\n", part.layer, x, y);
+    out.put("0\nVERTEX\n8\n%s\n10\n%s\n20\n%s\n30\n0.0\n", p.layer, x, y);
   }
-  out.put("0\nSEQEND\n8\n%s\n", part.layer);
-  format_number(x, part.centre_x0);
-  format_number(x1, part.centre_x1);
-  format_number(y, part.centre_y);
+  out.put("0\nSEQEND\n8\n%s\n", p.layer);
+  format_number(x, p.centre_x0);
+  format_number(x1, p.centre_x1);
+  format_number(y, p.centre_y);
   out.put("0\nLINE\n8\nCENTER\n10\n%s\n20\n%s\n30\n0.0\n11\n%s\n21\n%s\n31\n0.0\n", x, y,
           x1, y);
 }
 
 }  // namespace
 
-bool write_dxf(Handle file, const Sheet& sheet, const DrawingUnits& units) {
-  DrawingFile out{file};
+bool write_dxf(std::string& bytes, const Sheet& sheet, const DrawingUnits& units) {
+  TextOut out(bytes);
   header(out, sheet, units);
   out.put("0\nSECTION\n2\nTABLES\n");
   line_types(out, units);
   layers(out, sheet);
   out.put("0\nENDSEC\n0\nSECTION\n2\nENTITIES\n");
-  for (int p = 0; p < sheet.count; ++p) part(out, sheet.parts[p]);
+  for (int p = 0; p < sheet.count; ++p) draw_part(out, sheet.parts[p]);
   out.put("0\nENDSEC\n0\nEOF\n");
-  return out.ok;
+  return out.ok();
 }
 
 }  // namespace bellform

@@ -1,11 +1,9 @@
-#include "design/drawing.h"
+#include "writers/drawing.h"
 
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
-#include "console/console.h"
 #include "geometry/horn.h"
 
 namespace bellform {
@@ -104,22 +102,22 @@ const char* lay_out_sheet(const DesignRecord& rec, Sheet& sheet) {
   return nullptr;
 }
 
-void DrawingFile::put(const char* format, ...) {
-  char text[1024];
-  va_list args;
-  va_start(args, format);
-  const int n = std::vsnprintf(text, sizeof text, format, args);
-  va_end(args);
-  if (n < 0 || static_cast<std::size_t>(n) >= sizeof text) {
-    ok = false;  // a cut line would corrupt the drawing: none is written
-    return;
-  }
-  if (!write_file_text(file, text)) ok = false;
-}
-
-void format_number(NumberText& text, double value) {
-  std::snprintf(text, sizeof text, "%.6f", value);
-  if (std::strcmp(text, "-0.000000") == 0) std::memmove(text, text + 1, std::strlen(text));
+// A caption's width guessed from its length: in a sans-serif font this
+// mix of letters, digits and blanks averages under 0.55 of the text size.
+SheetFrame sheet_frame(const Sheet& sheet, const DrawingUnits& units) {
+  const double margin = units.margin;
+  const double parts_width = sheet.max_x - sheet.min_x;
+  const double text_width =
+      static_cast<double>(std::strlen(sheet.caption)) * units.text_size * 0.55;
+  SheetFrame f;
+  f.left = sheet.min_x - margin;
+  f.top = page_y(sheet.max_y) - margin;
+  f.width = (parts_width > text_width ? parts_width : text_width) + 2 * margin;
+  // The caption's baseline a line and a half below the lowest part.
+  f.caption_x = sheet.min_x;
+  f.caption_y = page_y(sheet.min_y) + 1.5 * units.text_size;
+  f.height = f.caption_y + margin - f.top;
+  return f;
 }
 
 }  // namespace bellform

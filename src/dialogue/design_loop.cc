@@ -1,15 +1,14 @@
-#include "design/design_loop.h"
-
-#include <cmath>
+#include "dialogue/design_loop.h"
 
 #include "console/console.h"
 #include "console/line_editor.h"
-#include "design/data_file.h"
-#include "design/macro.h"
 #include "design/number.h"
 #include "design/record.h"
 #include "design/report.h"
 #include "design/texts.h"
+#include "dialogue/file_command.h"
+#include "dialogue/macro_command.h"
+#include "dialogue/screen_sink.h"
 #include "geometry/design_check.h"
 
 namespace bellform {
@@ -75,10 +74,14 @@ void run_cycle(Loop& loop) {
     rec.step = rec.units.first_step;
     rec.recompute = false;
   }
-  layout_pass(rec, loop.pass, loop.line);
-  report_trailer(rec, loop.line);
-  if (loop.pass == PassKind::file) finish_data_file(rec, loop.line);
-  if (loop.pass == PassKind::macro) macro_export(rec, loop.line, loop.prompt);
+  if (loop.pass == PassKind::file) {
+    file_cycle(rec, loop.line);
+  } else {
+    ScreenSink screen;
+    layout_pass(rec, loop.pass, screen, loop.line);
+    report_trailer(rec, screen, loop.line);
+    if (loop.pass == PassKind::macro) macro_export(rec, loop.line, loop.prompt);
+  }
   // Every cycle ends at the command line in screen state.
   loop.pass = PassKind::screen;
   if (loop.fault[0]) {
@@ -144,7 +147,6 @@ int design_loop(const Units& units) {
   loop.rec.units = units;
   loop.rec.step = units.first_step;
   open_console(banner);
-  loop.rec.sink = console_out;
   set_console_window(0, 0, 80, 25);
   clear_screen();
   write_text(banner, attr_red);

@@ -1,0 +1,43 @@
+#include "dialogue/file_command.h"
+
+#include <string>
+
+#include "console/console.h"
+#include "console/files.h"
+#include "console/line_editor.h"
+#include "design/number.h"
+#include "design/steps.h"
+#include "dialogue/screen_sink.h"
+#include "writers/data_file.h"
+
+namespace bellform {
+
+bool file_command(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt,
+                  TextBuffer& fault) {
+  format_text(prompt, "%s", rec.units.metric ? "  What dim X step (mm) > "
+                                             : "  What dim X step (In) > ");
+  write_text(prompt, attr_normal);
+  read_line(line, sizeof line);
+  const double step = step_that_fits(rec, to_number(line), fault);
+  if (step == 0) return false;
+  rec.step = step;
+  return true;
+}
+
+void file_cycle(DesignRecord& rec, TextBuffer& line) {
+  std::string bytes;
+  FilePassSink sink(bytes);
+  write_data_file(rec, PassKind::file, sink, line);
+  const bool written = replace_file(data_file_name, bytes);
+  write_char('\n', attr_normal);
+  if (!written) {
+    format_text(line, "Could not write the data file %s.", data_file_name);
+    write_text(line, attr_red);
+  } else {
+    format_text(line, "Data file is: %s", data_file_name);
+    write_text(line, attr_yellow);
+  }
+  write_char('\n', attr_normal);
+}
+
+}  // namespace bellform

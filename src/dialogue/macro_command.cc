@@ -1,0 +1,107 @@
+#include "dialogue/macro_command.h"
+
+#include <cctype>
+#include <string>
+
+#include "console/console.h"
+#include "console/files.h"
+#include "console/keys.h"
+#include "writers/drawing.h"
+#include "writers/script.h"
+
+namespace bellform {
+
+namespace {
+
+enum class Format { script, dxf, svg };
+
+// One answer to the question: its key, the file it writes, and what the
+// notice calls that file.
+struct Answer {
+  char key;
+  const char* file_name;
+  const char* kind;  // "macro" or "drawing"
+  Format format;
+  const ScriptDialect* dialect;  // a script's; nullptr for a drawing
+};
+
+constexpr Answer answers[] = {
+    {'A', "horn.scr", "macro", Format::script, &autocad_script},
+    {'G', "horn.mcr", "macro", Format::script, &general_cadd_macro},
+    {'D', "horn.dxf", "drawing", Format::dxf, nullptr},
+    {'S', "horn.svg", "drawing", Format::svg, nullptr},
+};
+
+void banner_lines() {
+  clear_screen();
+  write_text(banner, attr_red);
+  write_text(maker_line, attr_red);
+  write_char('\n', attr_normal);
+}
+
+// Any key but A, G, D or S (either case) asks again.
+const Answer& ask_answer(TextBuffer& prompt) {
+  for (;;) {
+    banner_lines();
+    format_text(prompt, "Macro for: (A)-AutoCAD script (G)-General CADD (D)-DXF (S)-SVG ? ");
+    write_text(prompt, attr_normal);
+    const int key = read_key();
+    // A typed character is a byte; a special key or a click is not.
+    if (key < 0) continue;
+    const int upper = std::toupper(static_cast<unsigned char>(key));
+    for (const Answer& a : answers)
+      if (upper == a.key) return a;
+  }
+}
+
+void red_line(const char* text) {
+  write_text(text, attr_red);
+  write_char('\n', attr_normal);
+}
+
+void yellow_line(const char* text) {
+  write_text(text, attr_yellow);
+  write_char('\n', attr_normal);
+}
+
+}  // namespace
+
+void macro_export(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt) {
+  const Answer& answer = ask_answer(prompt);
+  std::string bytes;
+  bool formatted = false;
+  if (answer.format == Format::script) {
+    formatted = write_script(bytes, *answer.dialect, rec.points, rec.units);
+  } else {
+    Sheet sheet;
+    if (const char* fault = lay_out_sheet(rec, sheet)) {
+      banner_lines();
+      red_line(fault);
+      return;
+    }
+    formatted = answer.format == Format::dxf ? write_dxf(bytes, sheet, rec.units.drawing)
+                                             : write_svg(bytes, sheet, rec.units.drawing);
+  }
+  const bool ok = formatted && replace_file(answer.file_name, bytes);
+  banner_lines();
+  if (!ok) {
+    format_text(line, "Could not write the %s file %s.", answer.kind, answer.file_name);
+    red_line(line);
+    return;
+  }
+  format_text(line, "%s file is: %s", answer.format == Format::script ? "Macro" : "Drawing",
+              answer.file_name);
+  yellow_line(line);
+  const Units& u = rec.units;
+  if (rec.step_widened) {
+    if (u.metric)
+      format_text(line, "Piece too long for stations %g mm apart: step %g mm used.",
+                  u.shown(u.macro_step), u.shown(rec.step));
+    else
+      format_text(line, "Piece too long for stations %g In. apart: step %g In. used.",
+                  u.macro_step, rec.step);
+    yellow_line(line);
+  }
+}
+
+}  // namespace bellform

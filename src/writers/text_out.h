@@ -1,0 +1,36 @@
+// A file's text built in memory before it is written whole: each piece is
+// formatted into a fixed buffer first, so nothing is ever cut silently.
+#pragma once
+
+#include <string>
+
+namespace bellform {
+
+class TextOut {
+ public:
+  explicit TextOut(std::string& bytes) : bytes_(bytes) {}
+
+  // printf into the text; a piece too long for the buffer is left out and
+  // the text marked bad, since a cut line would corrupt the file.
+  void put(const char* format, ...)
+#if defined(__GNUC__)
+      __attribute__((format(printf, 2, 3)))
+#endif
+      ;
+  // Plain text, as it is.
+  void add(const char* text) { bytes_ += text; }
+
+  // True while every piece fitted.
+  bool ok() const { return ok_; }
+
+ private:
+  std::string& bytes_;
+  bool ok_ = true;
+};
+
+// A coordinate with six decimals, C locale, never "-0.000000": room for
+// any finite double.
+using NumberText = char[328];
+void format_number(NumberText& text, double value);
+
+}  // namespace bellform

@@ -1,0 +1,165 @@
+// Every file is replaced whole: written beside the old one and renamed over
+// it, so a failure on the way leaves the old file as it was.
+#include "console/files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <set>
+#include <string>
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+#include "console/test_console.h"
+
+namespace bellform {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Files : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test_console::reset();
+    std::random_device seed;
+    do {
+      dir_ = fs::temp_directory_path() / ("files_" + std::to_string(seed()));
+    } while (!fs::create_directory(dir_));
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string path(const char* name) const { return (dir_ / name).string(); }
+  static std::string contents(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return "<missing>";
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  // Every name in the directory: a new file left behind shows here.
+  std::set<std::string> names() const {
+    std::set<std::string> found;
+    for (const auto& e : fs::directory_iterator(dir_)) found.insert(e.path().filename().string());
+    return found;
+  }
+  fs::path dir_;
+};
+
+const std::string old_text = "the old file, longer than the new one\n";
+const std::string new_text = "a\tb\n\xC5\xFF\r\n";
+
+// What is there before, what fails, and what must be there after.
+enum Before { nothing, old_file, directory };
+enum Failing { none, writes, closes };
+struct Replacing {
+  const char* what;
+  Before before;
+  Failing failing;
+  bool written;
+};
+
+void PrintTo(const Replacing& c, std::ostream* os) { *os << c.what; }
+
+class Replaced : public Files, public ::testing::WithParamInterface<Replacing> {};
+
+TEST_P(Replaced, WholeOrNotAtAll) {
+  const Replacing& c = GetParam();
+  const std::string name = path("horn.dxf");
+  if (c.before == old_file) std::ofstream(name, std::ios::binary) << old_text;
+  if (c.before == directory) fs::create_directory(name);
+  test_console::fail_writes(c.failing == writes);
+  test_console::fail_closes(c.failing == closes);
+  std::string why;
+  EXPECT_EQ(c.written, replace_file(name.c_str(), new_text, &why));
+  EXPECT_EQ(c.written, why.empty()) << why;
+  const std::string expected = c.written              ? new_text
+                               : c.before == old_file ? old_text
+                                                      : "<missing>";
+  if (c.before != directory) EXPECT_EQ(expected, contents(name));
+  EXPECT_EQ(c.before == directory, fs::is_directory(name));
+  // Nothing left beside it: only the file itself, or nothing at all.
+  EXPECT_EQ(c.written || c.before != nothing ? std::set<std::string>{"horn.dxf"}
+                                             : std::set<std::string>{},
+            names());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, Replaced,
+    ::testing::Values(Replacing{"NewFile", nothing, none, true},
+                      Replacing{"OldFileReplaced", old_file, none, true},
+                      Replacing{"FailedWriteKeepsTheOldFile", old_file, writes, false},
+                      Replacing{"FailedCloseKeepsTheOldFile", old_file, closes, false},
+                      Replacing{"FailedWriteCreatesNothing", nothing, writes, false},
+                      Replacing{"ADirectoryOfThatNameStays", directory, none, false}),
+    [](const ::testing::TestParamInfo<Replacing>& info) { return info.param.what; });
+
+TEST_F(Files, AMissingDirectoryIsNotCreated) {
+  EXPECT_FALSE(replace_file(path("missing/horn.svg").c_str(), new_text));
+  EXPECT_FALSE(fs::exists(path("missing")));
+}
+
+#ifndef _WIN32
+TEST_F(Files, ModeAndLinkAreKept) {
+  const std::string target = path("target.txt"), link = path("bellform.txt");
+  std::ofstream(target) << old_text;
+  ASSERT_EQ(0, ::chmod(target.c_str(), 0640));
+  fs::create_symlink("target.txt", link);
+  ASSERT_TRUE(replace_file(link.c_str(), new_text));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(new_text, contents(target));
+  struct stat st;
+  ASSERT_EQ(0, ::stat(target.c_str(), &st));
+  EXPECT_EQ(0640u, st.st_mode & 07777);
+
+  // A new file takes the umask's bits.
+  const mode_t mask = ::umask(027);
+  ASSERT_TRUE(replace_file(path("new.txt").c_str(), new_text));
+  ::umask(mask);
+  ASSERT_EQ(0, ::stat(path("new.txt").c_str(), &st));
+  EXPECT_EQ(0640u, st.st_mode & 07777);
+}
+
+// A real full disk: a child whose files may not grow past 16 bytes, the
+// signal that would kill it ignored, so that the write fails as on a disk
+// filled to the brim.
+TEST_F(Files, AFileSizeLimitLeavesTheOldFile) {
+  const std::string name = path("bellform.txt");
+  std::ofstream(name, std::ios::binary) << old_text;
+  const pid_t child = ::fork();
+  ASSERT_NE(-1, child);
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{16, 16};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const bool written = replace_file(name.c_str(), std::string(4096, 'x'));
+    ::_exit(written ? 1 : 0);
+  }
+  int status = 0;
+  ASSERT_EQ(child, ::waitpid(child, &status, 0));
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(0, WEXITSTATUS(status)) << "the write was reported as done";
+  EXPECT_EQ(old_text, contents(name));
+  EXPECT_EQ(std::set<std::string>{"bellform.txt"}, names());
+}
+
+// A device is written through, never replaced by a file.
+TEST_F(Files, ADeviceIsWrittenInPlace) {
+  fs::create_symlink("/dev/null", path("horn.scr"));
+  EXPECT_TRUE(replace_file(path("horn.scr").c_str(), new_text));
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  std::string why;
+  EXPECT_FALSE(replace_file("/dev/full", new_text, &why));
+  EXPECT_EQ("No space left on device", why);
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+}
+#endif
+
+}  // namespace
+}  // namespace bellform
