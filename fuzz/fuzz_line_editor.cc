@@ -29,14 +29,14 @@ constexpr std::size_t buffer_size = 80;
 constexpr int W = console_columns;
 constexpr int cells = W * console_rows;
 
-// The keyboard as read_key sees it: a flush before each wait.
+// The keyboard as read_key sees it: every queued key in order. The one flush,
+// when read_line starts, comes before any burst has been reached.
 struct Keyboard {
   std::deque<fuzz::Burst> bursts;
   std::deque<InputEvent> current;
   unsigned char extended = 0;
 
   bool next(int& key) {
-    current.clear();
     for (;;) {
       while (current.empty()) {
         if (bursts.empty()) return false;

@@ -246,6 +246,25 @@ TEST_F(BadInput, AReadOnlyDirectoryIsReportedForEveryFile) {
   EXPECT_EQ("Could not write the data file bellform.txt.|4|"
             "Could not write the macro file horn.mcr.|0", *seen);
 }
+
+// A directory that takes no new file, holding a file that may be written:
+// the file is written in place, as it always was.
+TEST_F(BadInput, AWritableFileInAReadOnlyDirectoryIsWrittenInPlace) {
+  const fs::path data = dir() / "bellform.txt";
+  { std::FILE* f = std::fopen(data.string().c_str(), "wb"); std::fputs("old", f); std::fclose(f); }
+  fs::permissions(data, fs::perms::all);
+  fs::permissions(dir(), fs::perms::owner_read | fs::perms::owner_exec |
+                             fs::perms::group_read | fs::perms::group_exec |
+                             fs::perms::others_read | fs::perms::others_exec);
+  const std::optional<std::string> seen = as_ordinary_user([this] {
+    test_console::type(worked_example);
+    test_console::type("F\r0.5\r");
+    run();
+    return row(1) + "|" + read_file("bellform.txt");
+  });
+  if (!seen) GTEST_SKIP() << "no user to whom the permission bits apply";
+  EXPECT_EQ("Data file is: bellform.txt|" + example_file("bellform.txt"), *seen);
+}
 #endif
 
 }  // namespace

@@ -195,10 +195,37 @@ TEST_F(LineEditor, UnterminatedBufferIsCutToFit) {
   EXPECT_STREQ(raw, "abc");
 }
 
-TEST_F(LineEditor, OfABurstOnlyTheFirstKeyArrives) {
-  tc::burst({InputEvent::key_press('a'), InputEvent::key_press('b'),
-             InputEvent::key_press('c')});
-  EXPECT_EQ(read({"d", enter}), "ad");
+// Keys typed in one burst (a paste, fast typing) are queued: within one
+// answer every one of them arrives, in order; whatever is still queued when
+// the next question starts is dropped.
+TEST_F(LineEditor, QueuedKeysArriveWholeWithinOneAnswer) {
+  const auto paste = [](const char* text) {
+    std::vector<InputEvent> events;
+    for (const char* c = text; *c; ++c) events.push_back(InputEvent::key_press(*c));
+    tc::burst(events);
+  };
+  const struct {
+    const char* burst;  // typed at once while the first question waits
+    const char* then;   // typed afterwards, key by key
+    const char* first;  // the first answer
+    const char* second; // the next question's answer
+  } cases[] = {
+      {"304.8\r", "5\r", "304.8", "5"},
+      {"12\r\r", "5\r", "12", "5"},        // the second Enter is dropped
+      {"12\r34\r", "5\r", "12", "5"},      // so is a second answer typed ahead
+      {"ab\b\bcd\r", "\r", "cd", ""},     // editing keys act in order
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.burst);
+    tc::reset();
+    open_console("editor");
+    paste(c.burst);
+    tc::type(c.then);
+    read_line(buffer_, sizeof buffer_);
+    EXPECT_EQ(c.first, std::string(buffer_));
+    read_line(buffer_, sizeof buffer_);
+    EXPECT_EQ(c.second, std::string(buffer_));
+  }
 }
 
 TEST_F(LineEditor, LongLineWrapsAndTheCursorFollowsIt) {

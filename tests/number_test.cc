@@ -35,6 +35,44 @@ TEST(NumberTest, ReadsTheDecimalPrefix) {
   }
 }
 
+// In millimetres a comma is a decimal point as well as a full stop; in
+// inches reading stops at it.
+TEST(NumberTest, ReadsADecimalCommaInMillimetresOnly) {
+  const struct {
+    const char* text;
+    double inches, millimetres;
+  } cases[] = {
+      {"304,8", 304, 304.8}, {"50,8mm", 50, 50.8}, {"304.8", 304.8, 304.8},
+      {",5", 0, 0.5},        {"1,5,3", 1, 1.5},    {"1.5,3", 1.5, 1.5},
+      {"-2,5e1", -2, -25},   {"1,", 1, 1},         {"1 000,5", 1, 1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.inches, to_number(c.text)) << '"' << c.text << '"';
+    EXPECT_EQ(c.millimetres, to_number(c.text, true)) << '"' << c.text << '"';
+  }
+}
+
+// A value on the command line must be a number in full, and finite.
+TEST(NumberTest, ReadsWholeNumbersOnly) {
+  const struct {
+    const char* text;
+    bool comma;
+    bool taken;
+    double value;
+  } cases[] = {
+      {"12", false, true, 12},     {"-0.5", false, true, -0.5}, {"1e2", false, true, 100},
+      {"304,8", true, true, 304.8}, {"304,8", false, false, 0}, {"2abc", false, false, 0},
+      {"", false, false, 0},       {" 2", false, false, 0},     {"2 ", false, false, 0},
+      {"inf", false, false, 0},    {"+INF", false, false, 0},   {"nan", false, false, 0},
+      {"1e999", false, false, 0},  {"+", false, false, 0},      {"1.", false, true, 1},
+  };
+  for (const auto& c : cases) {
+    double value = 0;
+    EXPECT_EQ(c.taken, read_whole_number(c.text, c.comma, value)) << '"' << c.text << '"';
+    if (c.taken) EXPECT_EQ(c.value, value) << '"' << c.text << '"';
+  }
+}
+
 TEST(NumberTest, InfinityAndNanOnlyAfterASign) {
   EXPECT_EQ(inf, to_number("+INF"));
   EXPECT_EQ(-inf, to_number(" -INFINITY"));

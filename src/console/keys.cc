@@ -59,10 +59,13 @@ KeyTranslation translate_event(const InputEvent& event, unsigned char extended) 
   return KeyTranslation{false, 0, extended};
 }
 
-// Keys typed ahead are dropped: only a key pressed while the program waits
-// counts.
+// What was typed before a question was asked is dropped, so that a stray
+// key (a second Enter after a long report) cannot answer it.
+void discard_typed_ahead() { platform_flush_input(console_in); }
+
+// Keys queued since the question began are read in order: a pasted or
+// fast-typed answer arrives whole.
 int read_key() {
-  platform_flush_input(console_in);
   for (;;) {
     const KeyTranslation t =
         translate_event(platform_next_event(console_in), extended_key);

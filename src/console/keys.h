@@ -75,7 +75,11 @@ struct KeyTranslation {
 // extended_key.
 KeyTranslation translate_event(const InputEvent& event, unsigned char extended);
 
-// Flushes queued input, then waits for one key or click.
+// Drops every key and click queued so far; called once when a question
+// starts, never between the keys of one answer.
+void discard_typed_ahead();
+
+// The next key or click, queued or waited for.
 int read_key();
 
 }  // namespace bellform

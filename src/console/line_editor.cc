@@ -186,6 +186,7 @@ int edit_line(char* buffer, std::size_t size, int column, int row) {
 // wrapped onto the next row is not written over by what follows.
 void read_line(char* buffer, std::size_t size) {
   if (size == 0) return;
+  discard_typed_ahead();
   buffer[0] = '\0';
   Position origin;
   get_cursor(&origin.column, &origin.row);

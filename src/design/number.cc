@@ -1,7 +1,9 @@
 #include "design/number.h"
 
 #include <charconv>
+#include <cmath>
 #include <limits>
+#include <string>
 #include <system_error>
 
 namespace bellform {
@@ -29,10 +31,13 @@ struct Prefix {
   long magnitude = 0;           // decimal position of the leading digit
 };
 
-// Digits with at most one full stop, then an exponent only if it has
-// digits. magnitude + exponent tells an overflow from an underflow when
-// the conversion reports that the value is out of range.
-bool scan_number(const char* p, Prefix& out) {
+bool is_point(char c, bool comma) { return c == '.' || (comma && c == ','); }
+
+// Digits with at most one decimal point (a full stop, or a comma where the
+// comma reads as one), then an exponent only if it has digits. magnitude +
+// exponent tells an overflow from an underflow when the conversion reports
+// that the value is out of range.
+bool scan_number(const char* p, bool comma, Prefix& out) {
   out.begin = p;
   long integer_digits = 0;
   long leading_zeros = 0;
@@ -42,7 +47,7 @@ bool scan_number(const char* p, Prefix& out) {
     if (nonzero) ++integer_digits;
   }
   bool any_digit = p != out.begin;
-  if (*p == '.') {
+  if (is_point(*p, comma)) {
     for (++p; is_digit(*p); ++p) {
       any_digit = true;
       nonzero = nonzero || *p != '0';
@@ -66,9 +71,24 @@ bool scan_number(const char* p, Prefix& out) {
   return true;
 }
 
+// The number's digits as from_chars reads them: a comma point becomes a
+// full stop.
+double convert(const Prefix& number) {
+  using limits = std::numeric_limits<double>;
+  std::string digits(number.begin, number.end);
+  for (char& c : digits)
+    if (c == ',') c = '.';
+  double value = 0;
+  const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                      std::chars_format::general);
+  if (result.ec == std::errc::result_out_of_range)
+    return number.magnitude > 0 ? limits::infinity() : 0.0;
+  return result.ec == std::errc() ? value : 0.0;
+}
+
 }  // namespace
 
-double to_number(const char* text) {
+double to_number(const char* text, bool decimal_comma) {
   using limits = std::numeric_limits<double>;
   const char* p = text;
   while (is_blank(*p)) ++p;
@@ -82,16 +102,20 @@ double to_number(const char* text) {
     if (word != 0) return negative ? -word : word;
   }
   Prefix number;
-  if (!scan_number(p, number)) return 0;
-  double value = 0;
-  const auto result = std::from_chars(number.begin, number.end, value,
-                                      std::chars_format::general);
-  if (result.ec == std::errc::result_out_of_range) {
-    value = number.magnitude > 0 ? limits::infinity() : 0.0;
-  } else if (result.ec != std::errc()) {
-    value = 0;
-  }
+  if (!scan_number(p, decimal_comma, number)) return 0;
+  const double value = convert(number);
   return negative ? -value : value;
+}
+
+bool read_whole_number(const char* text, bool decimal_comma, double& value) {
+  const char* p = text;
+  const bool negative = *p == '-';
+  if (*p == '+' || *p == '-') ++p;
+  Prefix number;
+  if (!scan_number(p, decimal_comma, number) || *number.end != '\0') return false;
+  value = convert(number);
+  if (negative) value = -value;
+  return std::isfinite(value);
 }
 
 }  // namespace bellform

@@ -23,7 +23,8 @@ const OptionRow option_rows[] = {
      [](Options& o) {
        if (o.action != Action::help) o.action = Action::version;
      }},
-    {{"--mm"}, "millimetres: every length typed, shown and written in mm",
+    {{"--mm"}, "millimetres: every length typed, shown and written in mm;\n"
+     "                      a decimal comma reads as a point (304,8 is 304.8)",
      [](Options& o) { o.millimetres = true; }},
 };
 

@@ -29,7 +29,7 @@ struct Loop {
 double ask(Loop& loop) {
   write_text(loop.prompt, attr_normal);
   read_line(loop.line, sizeof loop.line);
-  return to_number(loop.line);
+  return to_number(loop.line, loop.rec.units.metric);
 }
 
 // The four questions, asked again below a red line while the answers give
@@ -129,7 +129,7 @@ bool take_command(Loop& loop) {
   }
   // Only a typed zero ends the program, not a tiny length that comes out
   // as zero inches.
-  const double typed = to_number(loop.line);
+  const double typed = to_number(loop.line, rec.units.metric);
   if (typed == 0) return false;
   const double L = rec.units.to_inches(typed);
   const char* fault = length_fault(rec.W, rec.H, rec.T, rec.D, L);

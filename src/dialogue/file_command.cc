@@ -18,7 +18,7 @@ bool file_command(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt,
                                              : "  What dim X step (In) > ");
   write_text(prompt, attr_normal);
   read_line(line, sizeof line);
-  const double step = step_that_fits(rec, to_number(line), fault);
+  const double step = step_that_fits(rec, to_number(line, rec.units.metric), fault);
   if (step == 0) return false;
   rec.step = step;
   return true;

@@ -39,8 +39,10 @@ void banner_lines() {
   write_char('\n', attr_normal);
 }
 
-// Any key but A, G, D or S (either case) asks again.
+// Any key but A, G, D or S (either case) asks again. Keys typed before the
+// question are dropped; those typed after it count, in order.
 const Answer& ask_answer(TextBuffer& prompt) {
+  discard_typed_ahead();
   for (;;) {
     banner_lines();
     format_text(prompt, "Macro for: (A)-AutoCAD script (G)-General CADD (D)-DXF (S)-SVG ? ");

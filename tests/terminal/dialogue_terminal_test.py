@@ -70,7 +70,12 @@ class DialogueTest(tmux_pane.PaneTest):
         p.wait_for("the first question", lambda: p.rows()[1].startswith(
             "Input mouth width  (mm) >"))
         self.pid = tmux_pane.child_pid(p, "bellform")
-        self.type("304.8\r304.8\r50.8\r\r")
+        # Two answers pasted whole, each with its Enter in the same burst,
+        # one with a decimal comma: nothing of them is lost.
+        for answer in ("304,8", "304.8"):
+            tmux_pane.send_and_wait(p, self.pid, lambda a=answer: p.keys(a, "Enter"),
+                                    "the program to take %r" % answer)
+        self.type("50,8\r\r")
         self.assertEqual(p.rows()[0].rstrip(),
                          "Top and bottom piece length=286.3 mm ** Angle=52.7 Deg.")
         self.type("M\rD")
