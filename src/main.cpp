@@ -1,23 +1,20 @@
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
+#include "cli/command_line.h"
+#include "cli/options.h"
+#include "console/files.h"
 #include "dialogue/design_loop.h"
-#include "design/options.h"
 
 namespace {
 
 // Help and version go to the standard output the program was started with,
 // before any console of its own is opened; a failed write is an error.
 int print(const std::string& text) {
-  std::fputs(text.c_str(), stdout);
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::fprintf(stderr, "bellform: cannot write to standard output: %s\n",
-                 std::strerror(errno));
-    return 1;
-  }
-  return 0;
+  std::string why;
+  if (bellform::write_standard_output(text, &why)) return 0;
+  std::fprintf(stderr, "bellform: cannot write to standard output: %s\n", why.c_str());
+  return 1;
 }
 
 }  // namespace
@@ -31,7 +28,8 @@ int main(int argc, char* argv[]) {
     case Action::refuse:
       std::fputs(bellform::refusal_text(options).c_str(), stderr);
       return 2;
-    case Action::design: break;
+    case Action::compute: return bellform::run_command_line(options);
+    case Action::dialogue: break;
   }
   return bellform::design_loop(options.millimetres ? bellform::metric_units
                                                    : bellform::inch_units);

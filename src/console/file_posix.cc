@@ -144,21 +144,29 @@ bool native_begin_replace(const char* name, Replacement& r) {
 }
 
 // Byte for byte; a line feed stays a single 0x0A.
-bool native_write_file(Replacement& r, const char* data, std::size_t length) {
+static bool write_all(int fd, const char* data, std::size_t length, int& error) {
   std::size_t done = 0;
   while (done < length) {
-    const ssize_t n = ::write(descriptor(r.file), data + done, length - done);
+    const ssize_t n = ::write(fd, data + done, length - done);
     if (n > 0) {
       done += static_cast<std::size_t>(n);
     } else if (n == 0) {
-      r.error = EIO;  // no progress: report it rather than spin
+      error = EIO;  // no progress: report it rather than spin
       return false;
     } else if (errno != EINTR) {
-      r.error = errno;
+      error = errno;
       return false;
     }
   }
   return true;
+}
+
+bool native_write_file(Replacement& r, const char* data, std::size_t length) {
+  return write_all(descriptor(r.file), data, length, r.error);
+}
+
+bool native_write_standard_output(const char* data, std::size_t length, int& error) {
+  return write_all(STDOUT_FILENO, data, length, error);
 }
 
 bool native_commit_replace(Replacement& r) {

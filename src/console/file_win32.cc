@@ -98,8 +98,8 @@ bool native_begin_replace(const char* name, Replacement& r) {
   return true;
 }
 
-// Byte for byte, a DWORD's worth a call.
-bool native_write_file(Replacement& r, const char* data, std::size_t length) {
+// Byte for byte, a DWORD's worth a call: WriteFile adds no carriage return.
+static bool write_all(HANDLE file, const char* data, std::size_t length, int& error) {
   std::size_t done = 0;
   while (done < length) {
     const std::size_t rest = length - done;
@@ -107,17 +107,30 @@ bool native_write_file(Replacement& r, const char* data, std::size_t length) {
                             ? std::numeric_limits<DWORD>::max()
                             : static_cast<DWORD>(rest);
     DWORD written = 0;
-    if (!WriteFile(native(r.file), data + done, asked, &written, nullptr)) {
-      r.error = static_cast<int>(GetLastError());
+    if (!WriteFile(file, data + done, asked, &written, nullptr)) {
+      error = static_cast<int>(GetLastError());
       return false;
     }
     if (written == 0) {
-      r.error = ERROR_WRITE_FAULT;
+      error = ERROR_WRITE_FAULT;
       return false;
     }
     done += written;
   }
   return true;
+}
+
+bool native_write_file(Replacement& r, const char* data, std::size_t length) {
+  return write_all(native(r.file), data, length, r.error);
+}
+
+bool native_write_standard_output(const char* data, std::size_t length, int& error) {
+  const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  if (out == nullptr || out == INVALID_HANDLE_VALUE) {
+    error = ERROR_INVALID_HANDLE;
+    return false;
+  }
+  return write_all(out, data, length, error);
 }
 
 bool native_commit_replace(Replacement& r) {

@@ -17,4 +17,11 @@ bool replace_file(const char* name, const std::string& bytes, std::string* why) 
   return ok;
 }
 
+bool write_standard_output(const std::string& bytes, std::string* why) {
+  int error = 0;
+  const bool ok = platform_write_standard_output(bytes.data(), bytes.size(), error);
+  if (!ok && why != nullptr) *why = platform_error_text(error);
+  return ok;
+}
+
 }  // namespace bellform

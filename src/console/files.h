@@ -13,4 +13,9 @@ namespace bellform {
 // system's reason in `why` when it is given.
 bool replace_file(const char* name, const std::string& bytes, std::string* why = nullptr);
 
+// Writes `bytes` to the process's standard output, as they are: on every
+// system a line ends with a line feed alone. False on a failure, with the
+// system's reason in `why`.
+bool write_standard_output(const std::string& bytes, std::string* why = nullptr);
+
 }  // namespace bellform

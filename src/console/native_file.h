@@ -36,6 +36,10 @@ bool native_commit_replace(Replacement& r);
 // Closes and removes the new file after a failure; the old file stays.
 void native_abandon_replace(Replacement& r);
 
+// Every byte to the process's standard output, as it is (never a carriage
+// return added before a line feed); false with `error` set.
+bool native_write_standard_output(const char* data, std::size_t length, int& error);
+
 // What an error code means, in the system's words.
 std::string native_error_text(int error);
 

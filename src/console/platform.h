@@ -62,5 +62,7 @@ bool platform_write_file(Replacement& r, const char* data, std::size_t length);
 bool platform_commit_replace(Replacement& r);
 void platform_abandon_replace(Replacement& r);
 std::string platform_error_text(int error);
+// The process's standard output, byte for byte.
+bool platform_write_standard_output(const char* data, std::size_t length, int& error);
 
 }  // namespace bellform

@@ -17,4 +17,8 @@ bool platform_commit_replace(Replacement& r) { return native_commit_replace(r); 
 void platform_abandon_replace(Replacement& r) { native_abandon_replace(r); }
 std::string platform_error_text(int error) { return native_error_text(error); }
 
+bool platform_write_standard_output(const char* data, std::size_t length, int& error) {
+  return native_write_standard_output(data, length, error);
+}
+
 }  // namespace bellform

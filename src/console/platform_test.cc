@@ -82,6 +82,10 @@ bool platform_commit_replace(Replacement& r) {
 void platform_abandon_replace(Replacement& r) { native_abandon_replace(r); }
 std::string platform_error_text(int error) { return native_error_text(error); }
 
+bool platform_write_standard_output(const char* data, std::size_t length, int& error) {
+  return native_write_standard_output(data, length, error);
+}
+
 namespace test_console {
 
 // Also forgets the process-wide console state, so that each test starts as

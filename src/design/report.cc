@@ -85,6 +85,16 @@ void layout_pass(DesignRecord& rec, PassKind kind, ReportSink& sink, TextBuffer&
   while (!walk_stations(rec, kind, sink, line)) rec.step = rec.step * 2;
 }
 
+void widened_step_note(const DesignRecord& rec, TextBuffer& line) {
+  const Units& u = rec.units;
+  if (u.metric)
+    format_text(line, "Piece too long for stations %g mm apart: step %g mm used.",
+                u.shown(u.macro_step), u.shown(rec.step));
+  else
+    format_text(line, "Piece too long for stations %g In. apart: step %g In. used.",
+                u.macro_step, rec.step);
+}
+
 void report_trailer(const DesignRecord& rec, ReportSink& sink, TextBuffer& line) {
   const Units& u = rec.units;
   const double adapter = adapter_thickness(rec.D, rec.L, rec.radii.rm);

@@ -25,16 +25,19 @@ class ReportSink {
   virtual void aside(const char* text, std::uint16_t attr) = 0;
 };
 
-// The report's text alone, as a file holds it.
+// The report's text alone, as a file holds it. A new page starts the text
+// again, as it clears the screen: a pass redone with a wider step leaves
+// only its last attempt.
 class TextSink : public ReportSink {
  public:
-  explicit TextSink(std::string& bytes) : bytes_(bytes) {}
-  void new_page() override {}
+  explicit TextSink(std::string& bytes) : bytes_(bytes), start_(bytes.size()) {}
+  void new_page() override { bytes_.resize(start_); }
   void text(const char* text, std::uint16_t) override { bytes_ += text; }
   void aside(const char*, std::uint16_t) override {}
 
  private:
   std::string& bytes_;
+  std::size_t start_;
 };
 
 // Computes the frame for rec.L, walks the stations from rec.step, prints the
@@ -43,6 +46,9 @@ class TextSink : public ReportSink {
 // prints no rows and widens its step when the point list would overflow,
 // and says so in rec.step_widened.
 void layout_pass(DesignRecord& rec, PassKind kind, ReportSink& sink, TextBuffer& line);
+
+// The note under a macro's notice when its pass widened the step.
+void widened_step_note(const DesignRecord& rec, TextBuffer& line);
 
 // The driver adapter and cutoff-frequency line.
 void report_trailer(const DesignRecord& rec, ReportSink& sink, TextBuffer& line);

@@ -6,6 +6,7 @@
 #include "console/console.h"
 #include "console/files.h"
 #include "console/keys.h"
+#include "design/report.h"
 #include "writers/drawing.h"
 #include "writers/script.h"
 
@@ -94,14 +95,8 @@ void macro_export(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt) {
   format_text(line, "%s file is: %s", answer.format == Format::script ? "Macro" : "Drawing",
               answer.file_name);
   yellow_line(line);
-  const Units& u = rec.units;
   if (rec.step_widened) {
-    if (u.metric)
-      format_text(line, "Piece too long for stations %g mm apart: step %g mm used.",
-                  u.shown(u.macro_step), u.shown(rec.step));
-    else
-      format_text(line, "Piece too long for stations %g In. apart: step %g In. used.",
-                  u.macro_step, rec.step);
+    widened_step_note(rec, line);
     yellow_line(line);
   }
 }

@@ -23,7 +23,10 @@ class ScreenSink : public ReportSink {
 class FilePassSink : public TextSink {
  public:
   explicit FilePassSink(std::string& bytes) : TextSink(bytes) {}
-  void new_page() override { clear_screen(); }
+  void new_page() override {
+    TextSink::new_page();
+    clear_screen();
+  }
   void aside(const char* text, std::uint16_t attr) override { write_text(text, attr); }
 };
 

@@ -1,0 +1,15 @@
+// The command-line mode: a design given in full as options, laid out and
+// written without a dialogue, a terminal or a console.
+#pragma once
+
+#include "cli/options.h"
+
+namespace bellform {
+
+// Writes every output asked for and returns the exit status: 0 when all
+// were written; 1 when the design, its length or its step is refused (and
+// nothing is written) or when a file could not be written (the others are
+// written all the same). Messages go to standard error.
+int run_command_line(const Options& options);
+
+}  // namespace bellform

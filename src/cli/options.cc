@@ -1,0 +1,267 @@
+#include "cli/options.h"
+
+#include <cstring>
+#include <optional>
+
+#include "design/number.h"
+#include "design/texts.h"
+
+namespace bellform {
+
+namespace {
+
+// What the options say before their values are read: the values are read
+// at the end, once it is known whether they are millimetres.
+struct Given {
+  std::optional<std::string> mouth, throat, driver, length, step;
+  std::vector<OutputRequest> outputs;
+  bool any_design = false;  // a design option or an output was given
+  std::string refusal;      // the first thing not understood
+};
+
+void refuse(Given& g, const std::string& why) {
+  if (g.refusal.empty()) g.refusal = why;
+}
+
+void set_value(Given& g, std::optional<std::string>& field, const char* name,
+               const char* value) {
+  if (field) refuse(g, std::string(name) + " is given twice");
+  field = value;
+  g.any_design = true;
+}
+
+void add_output(Given& g, Output kind, const char* name, const char* value) {
+  for (const OutputRequest& o : g.outputs)
+    if (o.kind == kind) refuse(g, std::string(name) + " is given twice");
+  g.outputs.push_back({kind, value});
+  g.any_design = true;
+}
+
+// One row an option: its spellings, the name of its value (nullptr for none),
+// its line in the help, and what it does. "/?" is the Windows form of help;
+// it is read on every system alike.
+struct OptionRow {
+  const char* names[3];
+  const char* value;
+  const char* help;
+  void (*apply)(Options&, Given&, const char* value);
+};
+
+const OptionRow option_rows[] = {
+    {{"-h", "--help", "/?"}, nullptr, "show this help and exit (/? is the Windows form)",
+     [](Options& o, Given&, const char*) { o.action = Action::help; }},
+    {{"-V", "--version"}, nullptr, "show the version and exit",
+     [](Options& o, Given&, const char*) {
+       if (o.action != Action::help) o.action = Action::version;
+     }},
+    {{"--mm"}, nullptr,
+     "millimetres: every length typed, shown and written in mm;\n"
+     "a decimal comma reads as a point (304,8 is 304.8)",
+     [](Options& o, Given&, const char*) { o.millimetres = true; }},
+    {{"--mouth"}, "WxH", "the mouth's width and height, x between them (12x12)",
+     [](Options&, Given& g, const char* v) { set_value(g, g.mouth, "--mouth", v); }},
+    {{"--throat"}, "T", "the side of the square throat",
+     [](Options&, Given& g, const char* v) { set_value(g, g.throat, "--throat", v); }},
+    {{"--driver"}, "D", "the driver's throat diameter (default: T)",
+     [](Options&, Given& g, const char* v) { set_value(g, g.driver, "--driver", v); }},
+    {{"--length"}, "L", "the throat to mouth length (default: the natural one)",
+     [](Options&, Given& g, const char* v) { set_value(g, g.length, "--length", v); }},
+    {{"--step"}, "S", "the data file's station step, as F takes it",
+     [](Options&, Given& g, const char* v) { set_value(g, g.step, "--step", v); }},
+    {{"--txt"}, "FILE", "the data file, as F writes it (bellform.txt)",
+     [](Options&, Given& g, const char* v) { add_output(g, Output::txt, "--txt", v); }},
+    {{"--scr"}, "FILE", "the AutoCAD script, as M then A writes it (horn.scr)",
+     [](Options&, Given& g, const char* v) { add_output(g, Output::scr, "--scr", v); }},
+    {{"--mcr"}, "FILE", "the General CADD macro, as M then G (horn.mcr)",
+     [](Options&, Given& g, const char* v) { add_output(g, Output::mcr, "--mcr", v); }},
+    {{"--dxf"}, "FILE", "the DXF drawing, as M then D (horn.dxf)",
+     [](Options&, Given& g, const char* v) { add_output(g, Output::dxf, "--dxf", v); }},
+    {{"--svg"}, "FILE", "the SVG template, as M then S (horn.svg)",
+     [](Options&, Given& g, const char* v) { add_output(g, Output::svg, "--svg", v); }},
+};
+
+const OptionRow* find_row(const std::string& name) {
+  for (const OptionRow& row : option_rows)
+    for (const char* n : row.names)
+      if (n && name == n) return &row;
+  return nullptr;
+}
+
+// A number in full, in the user's unit; false with the reason otherwise.
+bool number(const std::string& text, const char* name, bool mm, double& value,
+            std::string& why) {
+  if (read_whole_number(text.c_str(), mm, value)) return true;
+  why = std::string(name) + ": '" + text + "' is not a number";
+  return false;
+}
+
+bool mouth(const std::string& text, bool mm, GivenDesign& d, std::string& why) {
+  const std::size_t x = text.find_first_of("xX");
+  const bool read = x != std::string::npos &&
+                    read_whole_number(text.substr(0, x).c_str(), mm, d.W) &&
+                    read_whole_number(text.substr(x + 1).c_str(), mm, d.H);
+  if (!read) why = "--mouth: '" + text + "' is not a width and a height (WxH)";
+  return read;
+}
+
+// The values read, and the combinations checked; an empty string when all
+// is well, otherwise why not.
+std::string read_design(const Given& g, bool mm, Options& o) {
+  std::string why;
+  if (!g.mouth) return "--mouth is missing";
+  if (!g.throat) return "--throat is missing";
+  GivenDesign& d = o.design;
+  if (!mouth(*g.mouth, mm, d, why) || !number(*g.throat, "--throat", mm, d.T, why)) return why;
+  d.has_driver = g.driver.has_value();
+  d.has_length = g.length.has_value();
+  d.has_step = g.step.has_value();
+  if (d.has_driver && !number(*g.driver, "--driver", mm, d.D, why)) return why;
+  if (d.has_length && !number(*g.length, "--length", mm, d.L, why)) return why;
+  if (d.has_step && !number(*g.step, "--step", mm, d.step, why)) return why;
+  o.outputs = g.outputs;
+  // No output: the report at the screen's stations on standard output.
+  if (o.outputs.empty()) o.outputs.push_back({Output::txt, "-"});
+  int to_standard_output = 0;
+  bool txt = false;
+  for (const OutputRequest& out : o.outputs) {
+    to_standard_output += out.file == "-";
+    txt = txt || out.kind == Output::txt;
+  }
+  if (to_standard_output > 1) return "only one output may go to standard output ('-')";
+  if (d.has_step && !txt) return "--step is the data file's: it needs --txt";
+  return "";
+}
+
+}  // namespace
+
+Options read_options(int argc, const char* const argv[]) {
+  Options options;
+  Given given;
+  for (int i = 1; i < argc && given.refusal.empty(); ++i) {
+    const std::string argument = argv[i];
+    // --name=value as well as --name value.
+    const std::size_t equals = argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
+    const OptionRow* row = find_row(argument.substr(0, equals));
+    if (!row || (equals != std::string::npos && !row->value)) {
+      refuse(given, "unknown option '" + argument + "'");
+      break;
+    }
+    const char* value = nullptr;
+    if (row->value) {
+      if (equals != std::string::npos) {
+        value = argv[i] + equals + 1;
+      } else if (i + 1 < argc) {
+        value = argv[++i];
+      } else {
+        refuse(given, "option '" + argument + "' needs a value (" + row->value + ")");
+        break;
+      }
+    }
+    row->apply(options, given, value);
+  }
+  if (!given.refusal.empty()) {
+    options.action = Action::refuse;
+    options.refusal = given.refusal;
+    return options;
+  }
+  if (options.action != Action::dialogue || !given.any_design) return options;
+  options.refusal = read_design(given, options.millimetres, options);
+  options.action = options.refusal.empty() ? Action::compute : Action::refuse;
+  return options;
+}
+
+namespace {
+
+// The files the dialogue writes, with the command that writes each.
+const char* const written_files[][2] = {
+    {"bellform.txt", "the report with every station and the jig dimensions (F)"},
+    {"horn.scr", "the outline of a top or bottom piece, an AutoCAD script (M, A)"},
+    {"horn.mcr", "the same outline as a General CADD macro (M, G)"},
+    {"horn.dxf", "the piece and a side panel laid flat, a DXF drawing (M, D)"},
+    {"horn.svg", "the same as an SVG template that prints at full size (M, S)"},
+};
+
+// Two columns; a line feed in the right one continues it under itself.
+void append_column(std::string& text, const std::string& left, std::size_t width,
+                   const char* right) {
+  text += "  " + left;
+  text.append(left.size() < width ? width - left.size() : 1, ' ');
+  for (const char* c = right; *c; ++c) {
+    text += *c;
+    if (*c == '\n') text.append(width + 2, ' ');
+  }
+  text += '\n';
+}
+
+bool is_output(const OptionRow& row) { return std::strcmp(row.value ? row.value : "", "FILE") == 0; }
+bool is_design(const OptionRow& row) { return row.value && !is_output(row); }
+
+void append_rows(std::string& text, bool (*wanted)(const OptionRow&)) {
+  for (const OptionRow& row : option_rows) {
+    if (!wanted(row)) continue;
+    std::string names = row.names[0];
+    for (std::size_t i = 1; i < 3 && row.names[i]; ++i) names += std::string(", ") + row.names[i];
+    if (row.value) names += std::string(" ") + row.value;
+    append_column(text, names, 18, row.help);
+  }
+}
+
+}  // namespace
+
+std::string help_text() {
+  std::string text =
+      "Usage: bellform [--mm]\n"
+      "       bellform [--mm] --mouth WxH --throat T [--driver D] [--length L]\n"
+      "                [--step S] [OUTPUT...]\n"
+      "Lay out a rectangular loudspeaker horn whose section area follows a tractrix.\n"
+      "\n"
+      "With no option but --mm, Bellform asks for the mouth width, the mouth height,\n"
+      "the side of the square throat and the diameter of the driver's round throat,\n"
+      "in inches (with --mm in millimetres), and shows the stations along a top or\n"
+      "bottom piece, the length and angle of the pieces, the driver adapter and the\n"
+      "cutoff frequency. It needs a terminal of at least 80 x 25; on Windows it opens\n"
+      "a console window of its own.\n"
+      "\n"
+      "Under each report, type a new length, or:\n"
+      "  S      back to the natural length\n"
+      "  F      write the report to a file, at the step you type next\n"
+      "  M      write the outline of a piece: A AutoCAD script, G General CADD macro,\n"
+      "         D DXF drawing, S SVG template\n"
+      "  Enter  on an empty line, or any other answer that reads as 0: end the program\n"
+      "While typing: Left, Right, Home, End, Backspace, Delete, Insert (insert or\n"
+      "overwrite), Tab (to the end), Esc (back to the start), Enter to accept.\n"
+      "Ctrl+C ends the program at once.\n"
+      "\n"
+      "Files, written in the current directory (an existing one is replaced whole):\n";
+  for (const auto& file : written_files) append_column(text, file[0], 14, file[1]);
+  text += "\nOptions:\n";
+  append_rows(text, [](const OptionRow& row) { return !row.value; });
+  text +=
+      "\n"
+      "Given --mouth and --throat, Bellform asks nothing and needs no terminal: it\n"
+      "lays out that horn and writes each OUTPUT named, the same bytes as the\n"
+      "dialogue's file. Values are numbers in full (in mm with --mm).\n";
+  append_rows(text, is_design);
+  text += "OUTPUT, each to a FILE, or to standard output for a FILE of - (one at most):\n";
+  append_rows(text, is_output);
+  text +=
+      "With no OUTPUT: --txt -, the report at the stations the screen shows.\n"
+      "\n"
+      "Exit status:\n"
+      "  0  the dialogue was ended, the help or version shown, or every output written\n"
+      "  1  the terminal's input was lost, or standard output could not be written;\n"
+      "     given a design: it, its length or its step was refused, or a file was\n"
+      "     not written\n"
+      "  2  no terminal to talk to, or an option not understood\n"
+      "Ctrl+C ends the program by its signal (SIGINT); on Windows, as Windows ends a\n"
+      "console program.\n";
+  return text;
+}
+
+std::string version_text() { return std::string("bellform ") + version + "\n"; }
+
+std::string refusal_text(const Options& options) {
+  return "bellform: " + options.refusal + "\nTry 'bellform --help'.\n";
+}
+
+}  // namespace bellform

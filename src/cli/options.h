@@ -1,0 +1,47 @@
+// The command line, read before any console is opened: the program's help,
+// its version, the design dialogue, or a design given in full as options
+// and written without a dialogue.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace bellform {
+
+enum class Action { dialogue, help, version, refuse, compute };
+
+// The files the command-line mode can write, one option each.
+enum class Output { txt, scr, mcr, dxf, svg };
+
+struct OutputRequest {
+  Output kind;
+  std::string file;  // "-": standard output
+};
+
+// The horn given on the command line, in the user's unit (mm with --mm).
+struct GivenDesign {
+  double W = 0, H = 0, T = 0;
+  bool has_driver = false, has_length = false, has_step = false;
+  double D = 0, L = 0, step = 0;
+};
+
+struct Options {
+  Action action = Action::dialogue;
+  bool millimetres = false;  // the dialogue, report and files in mm
+  std::string refusal;       // why the line was refused, one sentence
+  GivenDesign design;        // for Action::compute
+  std::vector<OutputRequest> outputs;
+};
+
+// Any argument not understood refuses the whole line, wherever it stands;
+// otherwise help comes before version, and then a design given as options
+// is computed. No option at all (or --mm alone) is the dialogue.
+Options read_options(int argc, const char* const argv[]);
+
+// What is printed for each action but the dialogue and the computation:
+// help and version on standard output, a refusal on standard error.
+std::string help_text();
+std::string version_text();
+std::string refusal_text(const Options& options);
+
+}  // namespace bellform

@@ -1,0 +1,82 @@
+// The command-line mode writes, for the same horn, the same bytes as the
+// dialogue: each horn of the table is typed into the dialogue, which writes
+// every file, and then given as options, and the files are compared.
+#include "cli/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/options.h"
+#include "dialogue.h"
+
+namespace bellform::testing {
+namespace {
+
+struct Horn {
+  const char* name;
+  bool mm;
+  const char* answers;  // the four answers and a length, as typed
+  const char* file_step;  // typed after F
+  const char* screen_step;  // the step of the first report, typed after F
+  std::vector<const char*> options;  // the same horn as options
+};
+
+void PrintTo(const Horn& h, std::ostream* os) { *os << h.name; }
+
+class SameBytes : public Dialogue, public ::testing::WithParamInterface<Horn> {
+ protected:
+  // The dialogue's files, renamed out of the way of the next command.
+  void dialogue(const std::string& commands, const char* written, const char* as) {
+    test_console::reset();
+    test_console::type(GetParam().answers);
+    test_console::type(commands);
+    ASSERT_EQ(-1, run(GetParam().mm ? metric_units : inch_units));
+    std::filesystem::rename(written, as);
+  }
+  int command_line(std::vector<const char*> outputs) {
+    std::vector<const char*> argv = {"bellform"};
+    if (GetParam().mm) argv.push_back("--mm");
+    argv.insert(argv.end(), GetParam().options.begin(), GetParam().options.end());
+    argv.insert(argv.end(), outputs.begin(), outputs.end());
+    const Options options = read_options(static_cast<int>(argv.size()), argv.data());
+    EXPECT_EQ(Action::compute, options.action) << options.refusal;
+    return run_command_line(options);
+  }
+};
+
+TEST_P(SameBytes, AsTheDialogueWritesThem) {
+  const Horn& h = GetParam();
+  dialogue(std::string("F\r") + h.file_step + "\r", "bellform.txt", "dialogue.txt");
+  dialogue(std::string("F\r") + h.screen_step + "\r", "bellform.txt", "screen.txt");
+  const char* answers[][3] = {{"A", "horn.scr", "--scr"},
+                              {"G", "horn.mcr", "--mcr"},
+                              {"D", "horn.dxf", "--dxf"},
+                              {"S", "horn.svg", "--svg"}};
+  for (const auto& a : answers) dialogue(std::string("M\r") + a[0], a[1], a[1] + 2);
+  ASSERT_EQ(0, command_line({"--txt", "bellform.txt", "--step", h.file_step, "--scr",
+                             "horn.scr", "--mcr", "horn.mcr", "--dxf", "horn.dxf", "--svg",
+                             "horn.svg"}));
+  EXPECT_EQ(file("dialogue.txt"), file("bellform.txt"));
+  for (const auto& a : answers) EXPECT_EQ(file(a[1] + 2), file(a[1])) << a[1];
+  ASSERT_EQ(0, command_line({"--txt", "bellform.txt"}));
+  EXPECT_EQ(file("screen.txt"), file("bellform.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, SameBytes,
+    ::testing::Values(
+        Horn{"WorkedExample", false, "12\r12\r2\r\r", "0.5", "1", {"--mouth", "12x12", "--throat", "2"}},
+        Horn{"WorkedExampleInMillimetres", true, "304,8\r304,8\r50,8\r\r", "12,7", "20",
+             {"--mouth", "304,8x304,8", "--throat", "50.8"}},
+        Horn{"BassHornAtALength", false, "40\r30\r3\r2\r30\r", "0.25", "2",
+             {"--mouth", "40X30", "--throat", "3", "--driver", "2", "--length", "30"}},
+        Horn{"LongPieceWidensTheMacroStep", false, "12\r12\r2\r\r100\r", "0.5", "8",
+             {"--mouth", "12x12", "--throat", "2", "--length", "1e2"}},
+        Horn{"MetricDriverAndLength", true, "1000\r800\r75\r50\r900\r", "5", "80",
+             {"--mouth", "1000x800", "--throat", "75", "--driver", "50", "--length", "900"}}),
+    [](const ::testing::TestParamInfo<Horn>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace bellform::testing
