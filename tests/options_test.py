@@ -59,6 +59,75 @@ class OptionsTest(unittest.TestCase):
                 self.assertRegex(got[1], out)
                 self.assertEqual(got[2], err)
 
+    def run_design(self, arguments, stdout=subprocess.PIPE):
+        """The command-line mode, with standard input closed: the status,
+        standard output as bytes, standard error, and the files left."""
+        with tempfile.TemporaryDirectory() as workdir:
+            done = subprocess.run(COMMAND + arguments, stdin=subprocess.DEVNULL,
+                                  stdout=stdout, stderr=subprocess.PIPE,
+                                  cwd=workdir, start_new_session=True, timeout=60)
+            files = sorted(os.listdir(workdir))
+        err = done.stderr.decode().replace("\r\n", "\n")
+        return done.returncode, done.stdout, err, files
+
+    def test_design_on_the_command_line(self):
+        horn = ["--mouth", "12x12", "--throat", "2"]
+        usage = lambda why: "bellform: %s\nTry 'bellform --help'.\n" % why
+        cases = [
+            # arguments, status, standard error (pattern), files left
+            (horn[:2], 2, usage("--throat is missing"), []),
+            (horn[2:] + ["--txt", "a"], 2, usage("--mouth is missing"), []),
+            (["--mouth", "12", "--throat", "2"], 2,
+             usage("--mouth: '12' is not a width and a height \\(WxH\\)"), []),
+            (horn[:3] + ["2abc"], 2, usage("--throat: '2abc' is not a number"), []),
+            (horn[:3] + [""], 2, usage("--throat: '' is not a number"), []),
+            (horn + ["--length", "inf"], 2, usage("--length: 'inf' is not a number"), []),
+            (horn + ["--driver=nan"], 2, usage("--driver: 'nan' is not a number"), []),
+            (horn[:3], 2, usage("option '--throat' needs a value \\(T\\)"), []),
+            (horn + ["--txt", "-", "--dxf", "-"], 2,
+             usage("only one output may go to standard output \\('-'\\)"), []),
+            (horn + ["--step", "0.5", "--dxf", "a"], 2,
+             usage("--step is the data file's: it needs --txt"), []),
+            (horn + ["--dxf", "a", "--dxf", "b"], 2, usage("--dxf is given twice"), []),
+            (horn + ["--svg", "a", "--frobnicate"], 2, usage("unknown option '--frobnicate'"), []),
+            (["--mouth", "12x12", "--throat", "0", "--txt", "a"], 1,
+             "bellform: The throat side must not be zero.\n", []),
+            (horn + ["--length", "0", "--txt", "a"], 1,
+             "bellform: That length is too large or too small to lay out.\n", []),
+            (horn + ["--txt", "a", "--step", "0.001", "--scr", "b"], 1,
+             "bellform: Step too small: over 499 stations. Smallest step that fits: 0.03 In.\n", []),
+            (horn + ["--length", "-5", "--scr", "b", "--dxf", "a"], 1,
+             "bellform: Nothing to draw: the piece has fewer than two stations.\n", []),
+            (horn + ["--txt", "missing/a.txt", "--scr", "b.scr"], 1,
+             "bellform: cannot write 'missing/a.txt': .+\n", ["b.scr"]),
+            (horn + ["--length", "100", "--mcr", "b.mcr"], 0,
+             "bellform: note: Piece too long for stations 0.1 In. apart: step 0.3 In. used.\n",
+             ["b.mcr"]),
+            (["--mm", "--mouth", "304,8x304,8", "--throat=50,8", "--txt", "a", "--dxf", "b"], 0,
+             "", ["a", "b"]),
+        ]
+        for arguments, status, err, files in cases:
+            with self.subTest(arguments=arguments):
+                got = self.run_design(arguments)
+                self.assertEqual(got[0], status, "standard error: %r" % got[2])
+                self.assertEqual(got[1], b"")
+                self.assertRegex(got[2], "^" + err + "$")
+                self.assertEqual(got[3], files)
+
+    def test_report_on_standard_output(self):
+        # No output named: the report at the screen's stations, line feeds
+        # only, on Windows too.
+        status, out, err, files = self.run_design(["--mouth", "12x12", "--throat", "2"])
+        self.assertEqual((status, err, files), (0, "", []))
+        self.assertTrue(out.startswith(b"Top and bottom piece length=11.27 In. ** Angle=52.7 Deg.\n"))
+        self.assertIn(b"\n 1.00 \t0.907 \t2.887 \t1.592 \t5.235\n", out)
+        self.assertTrue(out.endswith(b"  Extention (b)=2.02008 In.\n"))
+        self.assertNotIn(b"\r", out)
+        with open("/dev/full", "wb") as full:
+            status, _, err, _ = self.run_design(["--mouth", "12x12", "--throat", "2"], full)
+        self.assertEqual(status, 1)
+        self.assertRegex(err, "^bellform: cannot write to standard output: .*\n$")
+
     def test_help_fits_the_screen(self):
         status, out, _ = self.run_program(["--help"])
         self.assertEqual(status, 0)

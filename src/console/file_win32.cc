@@ -69,7 +69,11 @@ bool native_begin_replace(const char* name, Replacement& r) {
     r.error = ERROR_INVALID_NAME;
     return false;
   }
-  r.target = name;
+  // The whole path: the new file goes into the same directory, and
+  // ReplaceFileA is given names that do not depend on the current one.
+  char full[MAX_PATH];
+  const DWORD length = GetFullPathNameA(name, sizeof full, full, nullptr);
+  r.target = length > 0 && length < sizeof full ? full : name;
   const DWORD attributes = GetFileAttributesA(name);
   const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
   if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
