@@ -21,7 +21,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using BadInput = Dialogue;
+class BadInput : public Dialogue {
+ protected:
+  // The worked example, then F 0.5: the line under the banner, and what the
+  // data file holds.
+  std::string file_cycle() {
+    test_console::type(worked_example);
+    test_console::type("F\r0.5\r");
+    run();
+    return row(1) + "|" + read_file("bellform.txt");
+  }
+};
 
 TEST_F(BadInput, UndefinedDesignsAreRefusedInRedAndAskedAgain) {
   struct Case {
@@ -217,20 +227,20 @@ TEST_F(BadInput, AReadOnlyDataFileIsReportedAndKept) {
   { std::FILE* f = std::fopen(data.string().c_str(), "wb"); std::fputs("kept", f); std::fclose(f); }
   fs::permissions(data, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   fs::permissions(dir(), fs::perms::all);
-  const std::optional<std::string> seen = as_ordinary_user([this] {
-    test_console::type(worked_example);
-    test_console::type("F\r0.5\r");
-    run();
-    return row(1) + "|" + read_file("bellform.txt");
-  });
+  const std::optional<std::string> seen = as_ordinary_user([this] { return file_cycle(); });
   if (!seen) GTEST_SKIP() << "no user to whom the permission bits apply";
   EXPECT_EQ("Could not write the data file bellform.txt.|kept", *seen);
 }
 
+// Everyone may read and enter the directory, no one may add to it.
+void make_read_only(const fs::path& dir) {
+  fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec |
+                           fs::perms::group_read | fs::perms::group_exec |
+                           fs::perms::others_read | fs::perms::others_exec);
+}
+
 TEST_F(BadInput, AReadOnlyDirectoryIsReportedForEveryFile) {
-  fs::permissions(dir(), fs::perms::owner_read | fs::perms::owner_exec |
-                             fs::perms::group_read | fs::perms::group_exec |
-                             fs::perms::others_read | fs::perms::others_exec);
+  make_read_only(dir());
   const std::optional<std::string> seen = as_ordinary_user([this] {
     test_console::type(worked_example);
     test_console::type("F\r0.5\r");
@@ -253,15 +263,8 @@ TEST_F(BadInput, AWritableFileInAReadOnlyDirectoryIsWrittenInPlace) {
   const fs::path data = dir() / "bellform.txt";
   { std::FILE* f = std::fopen(data.string().c_str(), "wb"); std::fputs("old", f); std::fclose(f); }
   fs::permissions(data, fs::perms::all);
-  fs::permissions(dir(), fs::perms::owner_read | fs::perms::owner_exec |
-                             fs::perms::group_read | fs::perms::group_exec |
-                             fs::perms::others_read | fs::perms::others_exec);
-  const std::optional<std::string> seen = as_ordinary_user([this] {
-    test_console::type(worked_example);
-    test_console::type("F\r0.5\r");
-    run();
-    return row(1) + "|" + read_file("bellform.txt");
-  });
+  make_read_only(dir());
+  const std::optional<std::string> seen = as_ordinary_user([this] { return file_cycle(); });
   if (!seen) GTEST_SKIP() << "no user to whom the permission bits apply";
   EXPECT_EQ("Data file is: bellform.txt|" + example_file("bellform.txt"), *seen);
 }
