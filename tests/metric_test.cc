@@ -93,6 +93,8 @@ TEST_F(Metric, WorkedExampleFilesInMillimetres) {
 
   EXPECT_EQ(read_file(std::string(BELLFORM_DATA_DIR) + "/horn-mm.dxf"), file("horn.dxf"));
   EXPECT_EQ(read_file(std::string(BELLFORM_DATA_DIR) + "/horn-mm.svg"), file("horn.svg"));
+  EXPECT_EQ(read_file(std::string(BELLFORM_DATA_DIR) + "/horn-mm-pages.pdf"),
+            file("horn-pages.pdf"));
   // The script in mm, 2.5 mm apart: from the throat's half width to the
   // mouth, where the inch example's script ends, times 25.4.
   const std::string script = file("horn.scr");

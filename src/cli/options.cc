@@ -175,10 +175,11 @@ namespace {
 // The files the dialogue writes, with the command that writes each.
 const char* const written_files[][2] = {
     {"bellform.txt", "the report with every station and the jig dimensions (F)"},
-    {"horn.scr", "the outline of a top or bottom piece, an AutoCAD script (M, A)"},
+    {"horn.scr", "the outline of a top or bottom piece: AutoCAD script (M, A)"},
     {"horn.mcr", "the same outline as a General CADD macro (M, G)"},
     {"horn.dxf", "the piece and a side panel laid flat, a DXF drawing (M, D)"},
     {"horn.svg", "the same as an SVG template that prints at full size (M, S)"},
+    {"horn-pages.pdf", "the template tiled on Letter pages, A4 with --mm (M, S)"},
 };
 
 // Two columns; a line feed in the right one continues it under itself.
@@ -226,14 +227,14 @@ std::string help_text() {
       "  S      back to the natural length\n"
       "  F      write the report to a file, at the step you type next\n"
       "  M      write the outline of a piece: A AutoCAD script, G General CADD macro,\n"
-      "         D DXF drawing, S SVG template\n"
+      "         D DXF drawing, S SVG template and its pages to print (PDF)\n"
       "  Enter  on an empty line, or any other answer that reads as 0: end the program\n"
       "While typing: Left, Right, Home, End, Backspace, Delete, Insert (insert or\n"
       "overwrite), Tab (to the end), Esc (back to the start), Enter to accept.\n"
       "Ctrl+C ends the program at once.\n"
       "\n"
       "Files, written in the current directory (an existing one is replaced whole):\n";
-  for (const auto& file : written_files) append_column(text, file[0], 14, file[1]);
+  for (const auto& file : written_files) append_column(text, file[0], 16, file[1]);
   text += "\nOptions:\n";
   append_rows(text, [](const OptionRow& row) { return !row.value; });
   text +=

@@ -19,6 +19,8 @@ struct DrawingUnits {
   double text_size;      // the SVG caption's height
   double dash;           // the centre line's long dash; gaps and dot a quarter
   double gap;            // between the parts
+  double points;         // one unit in PostScript points (72 an inch): the PDF's
+  double check_square;   // side of the square on each printed page to check the scale
 };
 
 struct Units {
@@ -43,10 +45,10 @@ struct Units {
 
 constexpr Units inch_units = {
     false, 1.0, 1.0, 0.25, 0.1, 0.01,
-    {1, "in", 0.5, 0.01, 0.125, 0.5, 1.0}};
+    {1, "in", 0.5, 0.01, 0.125, 0.5, 1.0, 72.0, 1.0}};
 
 constexpr Units metric_units = {
     true, 25.4, 645.16, 5 / 25.4, 2.5 / 25.4, 0.1 / 25.4,
-    {4, "mm", 10.0, 0.25, 3.0, 12.0, 25.0}};
+    {4, "mm", 10.0, 0.25, 3.0, 12.0, 25.0, 72.0 / 25.4, 25.0}};
 
 }  // namespace bellform

@@ -8,6 +8,7 @@
 #include "console/keys.h"
 #include "design/report.h"
 #include "writers/drawing.h"
+#include "writers/drawing_pdf.h"
 #include "writers/script.h"
 
 namespace bellform {
@@ -67,16 +68,37 @@ void yellow_line(const char* text) {
   write_char('\n', attr_normal);
 }
 
+// The SVG template's pages to print at home, on the paper of the user's
+// unit, with their own line under the template's; true when written.
+bool pages_file(const Sheet& sheet, const Units& units, TextBuffer& line) {
+  const char* name = "horn-pages.pdf";
+  const Paper paper = units.metric ? Paper::a4 : Paper::letter;
+  PageGrid grid;
+  const bool fits = page_grid(sheet, units.drawing, paper, grid);
+  std::string bytes;
+  if (fits && write_pdf_pages(bytes, sheet, units.drawing, paper) && replace_file(name, bytes)) {
+    format_text(line, "Pages to print are: %s", name);
+    yellow_line(line);
+    return true;
+  }
+  if (fits)
+    format_text(line, "Could not write the drawing file %s.", name);
+  else
+    format_text(line, "Could not write the drawing file %s: over %d pages.", name, max_pdf_pages);
+  red_line(line);
+  return false;
+}
+
 }  // namespace
 
 void macro_export(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt) {
   const Answer& answer = ask_answer(prompt);
   std::string bytes;
   bool formatted = false;
+  Sheet sheet;
   if (answer.format == Format::script) {
     formatted = write_script(bytes, *answer.dialect, rec.points, rec.units);
   } else {
-    Sheet sheet;
     if (const char* fault = lay_out_sheet(rec, sheet)) {
       banner_lines();
       red_line(fault);
@@ -90,12 +112,14 @@ void macro_export(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt) {
   if (!ok) {
     format_text(line, "Could not write the %s file %s.", answer.kind, answer.file_name);
     red_line(line);
-    return;
+  } else {
+    format_text(line, "%s file is: %s", answer.format == Format::script ? "Macro" : "Drawing",
+                answer.file_name);
+    yellow_line(line);
   }
-  format_text(line, "%s file is: %s", answer.format == Format::script ? "Macro" : "Drawing",
-              answer.file_name);
-  yellow_line(line);
-  if (rec.step_widened) {
+  // The pages come with the template, even when horn.svg could not be written.
+  const bool pages = answer.format == Format::svg && pages_file(sheet, rec.units, line);
+  if ((ok || pages) && rec.step_widened) {
     widened_step_note(rec, line);
     yellow_line(line);
   }

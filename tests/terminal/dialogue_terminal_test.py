@@ -22,8 +22,8 @@ DOCS = sys.argv[4] if len(sys.argv) > 4 else ""
 class DialogueTest(tmux_pane.PaneTest):
 
     def expected(self, name):
-        # The worked example's SVG is the README's picture.
-        folder = DOCS if name.endswith(".svg") else DATA
+        # The worked example's SVG is the README's picture, with its pages.
+        folder = DOCS if name.endswith((".svg", ".pdf")) else DATA
         with open(os.path.join(folder, name), "rb") as f:
             return f.read()
 
@@ -54,13 +54,15 @@ class DialogueTest(tmux_pane.PaneTest):
         self.type("m\rd")
         self.type("m\rs")
         self.assertEqual(p.rows()[1].rstrip(), "Drawing file is: horn.svg")
+        self.assertEqual(p.rows()[2].rstrip(), "Pages to print are: horn-pages.pdf")
 
         p.keys("Enter")
         p.wait_for("the program to end", lambda: p.var("alternate_on") == "0")
         p.run("echo $? > %s" % shlex.quote(p.file("status")))
         self.assertEqual(p.wait_for_file("status"), "0")
 
-        for name in ("bellform.txt", "horn.scr", "horn.mcr", "horn.dxf", "horn.svg"):
+        for name in ("bellform.txt", "horn.scr", "horn.mcr", "horn.dxf", "horn.svg",
+                     "horn-pages.pdf"):
             self.assertEqual(self.written(name), self.expected(name), name)
 
     def test_millimetres(self):

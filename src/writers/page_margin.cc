@@ -1,0 +1,68 @@
+// The bottom margin of a printed page: the scale square at the left, and
+// beside it, from the top, the page's place, the horn's caption, the
+// square's label and how to print.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "writers/page_content.h"
+#include "writers/pdf_text.h"
+
+namespace bellform {
+
+namespace {
+
+void text(TextOut& out, const char* font, double size, double x, double y,
+          const std::string& words) {
+  NumberText s, px, py;
+  format_points(s, size);
+  format_points(px, x);
+  format_points(py, y);
+  out.put("BT /%s %s Tf %s %s Td %s Tj ET\n", font, s, px, py, pdf_string(words).c_str());
+}
+
+// The caption at the SVG's text size, in as many lines as the column
+// needs, at most three: a longer one is set smaller until it fits.
+void caption(TextOut& out, const Sheet& sheet, const DrawingUnits& units, double x,
+             double width, double first_baseline) {
+  double size = units.text_size * units.points;
+  std::vector<std::string> lines = wrap_helvetica(sheet.caption, size, width);
+  for (int tries = 0; tries < 20 && lines.size() > 3; ++tries) {
+    size *= 0.9;
+    lines = wrap_helvetica(sheet.caption, size, width);
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    text(out, regular_font, size, x, first_baseline - 1.2 * size * static_cast<double>(i),
+         lines[i]);
+}
+
+}  // namespace
+
+void draw_margin(TextOut& out, const Sheet& sheet, const DrawingUnits& units,
+                 const PageLayout& layout, int row, int column) {
+  const Box& w = layout.window;
+  // The square measured from the middle of its lines, as a rule is laid
+  // along them.
+  const double side = units.check_square * units.points;
+  const double top = w.bottom - 8, bottom = top - side;
+  NumberText x, y, s;
+  format_points(x, w.left);
+  format_points(y, bottom);
+  format_points(s, side);
+  out.put("0.5 w\n%s %s %s %s re S\n", x, y, s, s);
+
+  const double left = w.left + side + 12;
+  const double label = top - 7.5;  // the tops of its capitals level with the square's
+  char words[160];
+  std::snprintf(words, sizeof words, "page %d of %d: row %d, column %d",
+                row * layout.grid.columns + column + 1, layout.grid.pages(), row + 1,
+                column + 1);
+  text(out, bold_font, 10, left, label, words);
+  caption(out, sheet, units, left, w.right - left, label - 13);
+  std::snprintf(words, sizeof words, "%g %s square: check the print scale",
+                units.check_square, units.svg_unit);
+  text(out, regular_font, 9, left, bottom + 13, words);
+  text(out, bold_font, 10, left, bottom, "Print at 100% (actual size), no fitting to the page.");
+}
+
+}  // namespace bellform
