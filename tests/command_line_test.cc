@@ -50,14 +50,12 @@ TEST_P(SameBytes, AsTheDialogueWritesThem) {
   const Horn& h = GetParam();
   dialogue(std::string("F\r") + h.file_step + "\r", "bellform.txt", "dialogue.txt");
   dialogue(std::string("F\r") + h.screen_step + "\r", "bellform.txt", "screen.txt");
-  const char* answers[][3] = {{"A", "horn.scr", "--scr"},
-                              {"G", "horn.mcr", "--mcr"},
-                              {"D", "horn.dxf", "--dxf"},
-                              {"S", "horn.svg", "--svg"}};
+  const char* answers[][2] = {{"A", "horn.scr"}, {"G", "horn.mcr"}, {"D", "horn.dxf"},
+                              {"S", "horn.svg"}, {"S", "horn-pages.pdf"}};
   for (const auto& a : answers) dialogue(std::string("M\r") + a[0], a[1], a[1] + 2);
   ASSERT_EQ(0, command_line({"--txt", "bellform.txt", "--step", h.file_step, "--scr",
                              "horn.scr", "--mcr", "horn.mcr", "--dxf", "horn.dxf", "--svg",
-                             "horn.svg"}));
+                             "horn.svg", "--pdf", "horn-pages.pdf"}));
   EXPECT_EQ(file("dialogue.txt"), file("bellform.txt"));
   for (const auto& a : answers) EXPECT_EQ(file(a[1] + 2), file(a[1])) << a[1];
   ASSERT_EQ(0, command_line({"--txt", "bellform.txt"}));

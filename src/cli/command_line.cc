@@ -10,6 +10,7 @@
 #include "geometry/design_check.h"
 #include "writers/data_file.h"
 #include "writers/drawing.h"
+#include "writers/drawing_pdf.h"
 #include "writers/script.h"
 
 namespace bellform {
@@ -108,6 +109,20 @@ struct Passes {
     return sheet_fault ? nullptr : &sheet;
   }
 
+  // The template's pages, on the paper asked for or the unit's.
+  bool pages(std::string& bytes) {
+    const GivenDesign& d = options.design;
+    const Paper paper = d.has_paper ? d.paper : horn.units.metric ? Paper::a4 : Paper::letter;
+    PageGrid grid;
+    if (!page_grid(sheet, horn.units.drawing, paper, grid)) {
+      message("the pages to print would be over " + std::to_string(max_pdf_pages));
+      return false;
+    }
+    if (write_pdf_pages(bytes, sheet, horn.units.drawing, paper)) return true;
+    message("a number of this horn is too long to write");
+    return false;
+  }
+
   // The bytes of one output; false when the design gives none, and then
   // nothing at all is written.
   bool bytes_of(Output kind, std::string& bytes) {
@@ -129,6 +144,9 @@ struct Passes {
         if (!drawing()) return false;
         formatted = write_svg(bytes, sheet, units);
         break;
+      case Output::pdf:
+        if (!drawing()) return false;
+        return pages(bytes);
     }
     if (!formatted) message("a number of this horn is too long to write");
     return formatted;

@@ -13,7 +13,7 @@ namespace {
 // What the options say before their values are read: the values are read
 // at the end, once it is known whether they are millimetres.
 struct Given {
-  std::optional<std::string> mouth, throat, driver, length, step;
+  std::optional<std::string> mouth, throat, driver, length, step, paper;
   std::vector<OutputRequest> outputs;
   bool any_design = false;  // a design option or an output was given
   std::string refusal;      // the first thing not understood
@@ -78,6 +78,10 @@ const OptionRow option_rows[] = {
      [](Options&, Given& g, const char* v) { add_output(g, Output::dxf, "--dxf", v); }},
     {{"--svg"}, "FILE", "the SVG template, as M then S (horn.svg)",
      [](Options&, Given& g, const char* v) { add_output(g, Output::svg, "--svg", v); }},
+    {{"--pdf"}, "FILE", "its pages to print, as M then S (horn-pages.pdf)",
+     [](Options&, Given& g, const char* v) { add_output(g, Output::pdf, "--pdf", v); }},
+    {{"--paper"}, "letter|a4", "the pages' paper (default: Letter, A4 with --mm)",
+     [](Options&, Given& g, const char* v) { set_value(g, g.paper, "--paper", v); }},
 };
 
 const OptionRow* find_row(const std::string& name) {
@@ -121,14 +125,25 @@ std::string read_design(const Given& g, bool mm, Options& o) {
   o.outputs = g.outputs;
   // No output: the report at the screen's stations on standard output.
   if (o.outputs.empty()) o.outputs.push_back({Output::txt, "-"});
+  if (g.paper) {
+    d.has_paper = true;
+    if (*g.paper == "letter")
+      d.paper = Paper::letter;
+    else if (*g.paper == "a4")
+      d.paper = Paper::a4;
+    else
+      return "--paper: '" + *g.paper + "' is not letter or a4";
+  }
   int to_standard_output = 0;
-  bool txt = false;
+  bool txt = false, pdf = false;
   for (const OutputRequest& out : o.outputs) {
     to_standard_output += out.file == "-";
     txt = txt || out.kind == Output::txt;
+    pdf = pdf || out.kind == Output::pdf;
   }
   if (to_standard_output > 1) return "only one output may go to standard output ('-')";
   if (d.has_step && !txt) return "--step is the data file's: it needs --txt";
+  if (d.has_paper && !pdf) return "--paper is the pages': it needs --pdf";
   return "";
 }
 
@@ -194,7 +209,9 @@ void append_column(std::string& text, const std::string& left, std::size_t width
   text += '\n';
 }
 
-bool is_output(const OptionRow& row) { return std::strcmp(row.value ? row.value : "", "FILE") == 0; }
+bool is_output(const OptionRow& row) {
+  return row.value && std::strcmp(row.value, "FILE") == 0;
+}
 bool is_design(const OptionRow& row) { return row.value && !is_output(row); }
 
 void append_rows(std::string& text, bool (*wanted)(const OptionRow&)) {

@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "writers/drawing_pdf.h"
+
 namespace bellform {
 
 enum class Action { dialogue, help, version, refuse, compute };
 
 // The files the command-line mode can write, one option each.
-enum class Output { txt, scr, mcr, dxf, svg };
+enum class Output { txt, scr, mcr, dxf, svg, pdf };
 
 struct OutputRequest {
   Output kind;
@@ -23,6 +25,8 @@ struct GivenDesign {
   double W = 0, H = 0, T = 0;
   bool has_driver = false, has_length = false, has_step = false;
   double D = 0, L = 0, step = 0;
+  bool has_paper = false;
+  Paper paper = Paper::letter;  // with has_paper; else the unit's
 };
 
 struct Options {
