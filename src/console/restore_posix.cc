@@ -90,12 +90,23 @@ void on_stop_signal(int) {
   errno = saved_errno;
 }
 
+// The text without its padding ($<n>), which tputs would have turned into a
+// delay: a raw write would show it.
 void append(char* sequence, std::size_t size, std::size_t* length,
             const char* text) {
   if (!usable(text)) return;
-  std::size_t n = std::strlen(text);
+  char plain[256];
+  std::size_t n = 0;
+  for (const char* p = text; *p != '\0' && n < sizeof plain; ++p) {
+    const char* end = p[0] == '$' && p[1] == '<' ? std::strchr(p, '>') : nullptr;
+    if (end != nullptr) {
+      p = end;
+    } else {
+      plain[n++] = *p;
+    }
+  }
   if (n >= size - *length) return;
-  std::memcpy(sequence + *length, text, n);
+  std::memcpy(sequence + *length, plain, n);
   *length += n;
 }
 
