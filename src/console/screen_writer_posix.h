@@ -33,8 +33,9 @@ class ScreenWriter {
   // '?'. The terminal's contents, attributes and cursor are then unknown.
   void load_capabilities(bool utf8);
 
-  // The terminal's size in cells; its contents become unknown.
-  void resize(int lines, int columns);
+  // The terminal's size in cells; its contents become unknown. (No names
+  // from term.h here: it makes each capability's name a macro.)
+  void resize(int rows, int cols);
 
   // Contents, attributes and cursor position unknown: everything is written
   // again by the next update (after the terminal was given back a while).
@@ -52,9 +53,6 @@ class ScreenWriter {
   // Appends the bytes that leave the terminal in its normal attributes and
   // colours, to give it back, with its bottom line cleared for the shell.
   void leave(std::string& out);
-
-  int lines() const { return lines_; }
-  int columns() const { return columns_; }
 
  private:
   // A look packed in an int: bits 0-4 the foreground colour plus one (0:
