@@ -1,15 +1,19 @@
 #!/usr/bin/env python3
 """Bytes the program sends to an 80 x 25 terminal for each typed key.
 
-Usage: bytes_per_key.py PATH_TO_BELLFORM [TERM] [ANSWER_LENGTH]
+Usage: bytes_per_key.py PATH_TO_BELLFORM [TERM...] [--length N] [--show]
 
 Runs the program on a pseudo-terminal, types an answer to the first
 question one character at a time (waiting each time until the program has
 drawn it and is quiet), then one character more at the end of the answer,
-and prints the bytes written after each key. The terminal type defaults to
-xterm-256color, the answer to 40 characters.
+then Backspace, and prints the bytes written after each key: the two
+figures the terminal traffic is judged by are the character typed at the
+end of the answer and the Backspace that takes it away. The terminal types
+default to xterm-256color, the answer to 40 characters; --show prints the
+bytes of those two keys as well. Only prints: nothing is asserted.
 """
 
+import fcntl
 import os
 import pty
 import select
@@ -17,7 +21,6 @@ import signal
 import struct
 import sys
 import termios
-import fcntl
 import time
 
 QUIET = 0.15   # seconds without output: the key has been drawn
@@ -43,29 +46,52 @@ def read_until_quiet(fd):
     return data
 
 
-def main():
-    program = sys.argv[1]
-    term = sys.argv[2] if len(sys.argv) > 2 else "xterm-256color"
-    length = int(sys.argv[3]) if len(sys.argv) > 3 else 40
+def measure(program, term, length, show):
     pid, fd = pty.fork()
     if pid == 0:
         os.environ.update(TERM=term, LANG="C.UTF-8", LC_ALL="C.UTF-8")
         os.execv(program, [program])
     fcntl.ioctl(fd, termios.TIOCSWINSZ, struct.pack("HHHH", 25, 80, 0, 0))
-    start = read_until_quiet(fd)
-    if b"Input mouth width" not in start:
-        sys.exit("no first question; got %r" % start[-200:])
-    print("start-up: %d bytes" % len(start))
-    counts = []
-    for i in range(length + 1):
-        os.write(fd, b"1234567890"[i % 10:i % 10 + 1])
-        counts.append(len(read_until_quiet(fd)))
+    try:
+        start = read_until_quiet(fd)
+        if b"Input mouth width" not in start:
+            sys.exit("no first question; got %r" % start[-200:])
+        sent = []
+        for i in range(length + 1):
+            os.write(fd, b"1234567890"[i % 10:i % 10 + 1])
+            sent.append(read_until_quiet(fd))
+        os.write(fd, b"\x7f")  # Backspace as a terminal sends it
+        backspace = read_until_quiet(fd)
+    finally:
+        os.kill(pid, signal.SIGTERM)
+        os.waitpid(pid, 0)
+        os.close(fd)
+    print("term %s: start-up: %d bytes" % (term, len(start)))
     print("term %s: bytes per key for keys 1..%d: %s"
-          % (term, length, counts[:-1]))
-    print("term %s: key typed at the end of a %d-character answer: %d bytes"
-          % (term, length, counts[-1]))
-    os.kill(pid, signal.SIGTERM)
-    os.waitpid(pid, 0)
+          % (term, length, [len(s) for s in sent[:-1]]))
+    print("term %s: character typed at the end of a %d-character answer: "
+          "%d bytes" % (term, length, len(sent[-1])))
+    print("term %s: Backspace at the end of the answer: %d bytes"
+          % (term, len(backspace)))
+    if show:
+        print("  typed:     %r" % sent[-1])
+        print("  Backspace: %r" % backspace)
+
+
+def main():
+    args = sys.argv[1:]
+    show = "--show" in args
+    args = [a for a in args if a != "--show"]
+    length = 40
+    if "--length" in args:
+        i = args.index("--length")
+        length = int(args[i + 1])
+        del args[i:i + 2]
+    if not args:
+        sys.exit(__doc__)
+    program = args[0]
+    for term in args[1:] or ["xterm-256color"]:
+        measure(program, term, length, show)
 
 
 if __name__ == "__main__":

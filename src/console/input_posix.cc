@@ -1,6 +1,8 @@
 // Input on the terminal: curses keys, mouse events and typed characters as
 // the console's key events, with Windows' virtual-key codes and button bits,
-// so that one key reader serves every console.
+// so that one key reader serves every console. Keys are read through a pad of
+// one cell: curses refreshes a window it reads from, never a pad, and the
+// console's writer, not curses, draws the screen.
 #ifndef NCURSES_WIDECHAR
 #define NCURSES_WIDECHAR 1
 #endif
@@ -16,6 +18,8 @@
 namespace bellform {
 
 namespace {
+
+WINDOW* keyboard = nullptr;
 
 struct KeyCode {
   int code;
@@ -125,20 +129,32 @@ bool event_of_char(wint_t wc, InputEvent* event) {
 
 }  // namespace
 
+void start_input() {
+  keyboard = newpad(1, 1);  // freed with the curses screen
+  if (keyboard == nullptr) input_lost();
+  keypad(keyboard, TRUE);
+  meta(keyboard, TRUE);
+}
+
 InputEvent wait_for_event() {
   for (int failures = 0;;) {
     wint_t wc = 0;
     errno = 0;
-    const int got = wget_wch(stdscr, &wc);
+    const int got = wget_wch(keyboard, &wc);
     if (got == KEY_CODE_YES) return event_of_key(wc);
     InputEvent event;
     if (got == OK) {
       if (event_of_char(wc, &event)) return event;
       continue;
     }
-    // A read cut short by a signal is tried again; a terminal that keeps
-    // failing (hung up, closed) will never deliver another key.
-    if (errno != EINTR && ++failures >= 8) input_lost();
+    // A read cut short by a signal is tried again, once the screen is
+    // whole (after a stop, it is drawn again); a terminal that keeps failing
+    // (hung up, closed) will never deliver another key.
+    if (errno == EINTR) {
+      render();
+    } else if (++failures >= 8) {
+      input_lost();
+    }
   }
 }
 

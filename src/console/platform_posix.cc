@@ -1,6 +1,7 @@
-// The console of a POSIX process: the console model (model_console.cc) drawn
-// with ncursesw on the process's own terminal (terminal_posix.h), and files
-// on the file system (file_posix.cc).
+// The console of a POSIX process: the console model (model_console.cc) on
+// the process's own terminal (terminal_posix.h), opened and read with
+// ncursesw and drawn by the console's own writer over terminfo, and files on
+// the file system (file_posix.cc).
 #include "console/model_console.h"
 #include "console/platform.h"
 #include "console/terminal_posix.h"
@@ -20,7 +21,8 @@ void platform_flush_input(Handle in) {
   if (in == model_console_in && terminal_started()) discard_input();
 }
 
-// The screen is brought up to date before every wait for a key.
+// The screen is brought up to date before every wait for a key: one write
+// of what changed since the last.
 InputEvent platform_next_event(Handle in) {
   if (in != model_console_in || !terminal_started()) input_lost();
   render();

@@ -1,6 +1,11 @@
 // The terminal given back when a signal ends the process: the bytes endwin
 // would send and the shell's terminal modes, prepared beforehand so that the
-// signal handler needs nothing but write() and tcsetattr().
+// signal handler needs nothing but write() and tcsetattr(). A stop (SIGTSTP,
+// Ctrl+Z) gives it back the same way, and on the way back takes it again:
+// the program's modes, the alternate screen, keypad and mouse modes, and a
+// flag that has the next render draw the whole screen. Curses leaves SIGTSTP
+// alone once it is caught here: its own handler would redraw a screen it has
+// not drawn.
 #ifndef NCURSES_WIDECHAR
 #define NCURSES_WIDECHAR 1
 #endif
@@ -10,6 +15,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #include <initializer_list>
 
@@ -23,15 +29,27 @@ namespace {
 volatile sig_atomic_t restore_armed = 0;
 int tty_fd = -1;
 struct termios saved_tty;
+struct termios program_tty;
+volatile sig_atomic_t program_tty_known = 0;
+volatile sig_atomic_t resumed = 0;
 char leave_sequence[512];
 std::size_t leave_length = 0;
+char enter_sequence[512];
+std::size_t enter_length = 0;
+
+void write_all(const char* bytes, std::size_t length) {
+  while (length > 0) {
+    const ssize_t n = write(tty_fd, bytes, length);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return;
+    bytes += n;
+    length -= static_cast<std::size_t>(n);
+  }
+}
 
 void on_fatal_signal(int sig) {
   if (restore_armed) {
-    if (leave_length > 0) {
-      ssize_t ignored = write(tty_fd, leave_sequence, leave_length);
-      (void)ignored;
-    }
+    write_all(leave_sequence, leave_length);
     tcsetattr(tty_fd, TCSANOW, &saved_tty);
   }
   // SA_RESETHAND has put back the default action: once this handler
@@ -39,18 +57,73 @@ void on_fatal_signal(int sig) {
   raise(sig);
 }
 
-void append_leave(const char* text) {
-  if (!usable(text)) return;
-  std::size_t n = std::strlen(text);
-  if (n >= sizeof leave_sequence - leave_length) return;
-  std::memcpy(leave_sequence + leave_length, text, n);
-  leave_length += n;
+void catch_stop(void (*handler)(int)) {
+  struct sigaction sa;
+  std::memset(&sa, 0, sizeof sa);
+  sa.sa_handler = handler;
+  sigemptyset(&sa.sa_mask);
+  // No SA_RESTART: the wait for a key is cut short, and the screen drawn
+  // again at once.
+  sigaction(SIGTSTP, &sa, nullptr);
 }
 
-// Mouse reporting off, plain attributes, visible cursor, keypad back in its
-// normal mode, and the shell's screen back.
-void prepare_leave_sequence() {
-  leave_length = 0;
+void on_stop_signal(int) {
+  const int saved_errno = errno;
+  const bool armed = restore_armed != 0;
+  if (armed) {
+    write_all(leave_sequence, leave_length);
+    tcsetattr(tty_fd, TCSADRAIN, &saved_tty);
+  }
+  // Stopped as the default action stops it, until SIGCONT.
+  catch_stop(SIG_DFL);
+  sigset_t stop;
+  sigemptyset(&stop);
+  sigaddset(&stop, SIGTSTP);
+  sigprocmask(SIG_UNBLOCK, &stop, nullptr);
+  raise(SIGTSTP);
+  catch_stop(on_stop_signal);
+  if (armed && restore_armed) {
+    if (program_tty_known) tcsetattr(tty_fd, TCSADRAIN, &program_tty);
+    write_all(enter_sequence, enter_length);
+    resumed = 1;
+  }
+  errno = saved_errno;
+}
+
+// The text without its padding ($<n>), which tputs would have turned into a
+// delay: a raw write would show it.
+void append(char* sequence, std::size_t size, std::size_t* length,
+            const char* text) {
+  if (!usable(text)) return;
+  char plain[256];
+  std::size_t n = 0;
+  for (const char* p = text; *p != '\0' && n < sizeof plain; ++p) {
+    const char* end = p[0] == '$' && p[1] == '<' ? std::strchr(p, '>') : nullptr;
+    if (end != nullptr) {
+      p = end;
+    } else {
+      plain[n++] = *p;
+    }
+  }
+  if (n >= size - *length) return;
+  std::memcpy(sequence + *length, plain, n);
+  *length += n;
+}
+
+void append_leave(const char* text) {
+  append(leave_sequence, sizeof leave_sequence, &leave_length, text);
+}
+
+void append_enter(const char* text) {
+  append(enter_sequence, sizeof enter_sequence, &enter_length, text);
+}
+
+// Leaving: mouse reporting off, plain attributes and colours, visible
+// cursor, keypad back in its normal mode, and the shell's screen back.
+// Coming back: the program's screen, keypad mode, mouse reporting and
+// visible cursor again.
+void prepare_sequences() {
+  leave_length = enter_length = 0;
   char* mouse_mode = tigetstr("XM");
   if (usable(mouse_mode)) {
     append_leave(tiparm(mouse_mode, 0));
@@ -58,9 +131,19 @@ void prepare_leave_sequence() {
     append_leave("\033[?1000l");
   }
   append_leave(tigetstr("sgr0"));
+  append_leave(tigetstr("op"));
   append_leave(tigetstr("cnorm"));
   append_leave(tigetstr("rmkx"));
   append_leave(tigetstr("rmcup"));
+
+  append_enter(tigetstr("smcup"));
+  append_enter(tigetstr("smkx"));
+  if (usable(mouse_mode)) {
+    append_enter(tiparm(mouse_mode, 1));
+  } else if (usable(tigetstr("kmous"))) {
+    append_enter("\033[?1000h");
+  }
+  append_enter(tigetstr("cnorm"));
 }
 
 }  // namespace
@@ -72,9 +155,13 @@ bool remember_terminal(int fd) {
 }
 
 void catch_fatal_signals() {
-  for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+  for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGTSTP}) {
     struct sigaction old;
     if (sigaction(sig, nullptr, &old) != 0 || old.sa_handler == SIG_IGN) {
+      continue;
+    }
+    if (sig == SIGTSTP) {
+      catch_stop(on_stop_signal);
       continue;
     }
     struct sigaction sa;
@@ -87,10 +174,23 @@ void catch_fatal_signals() {
 }
 
 void arm_restore() {
-  prepare_leave_sequence();
+  prepare_sequences();
   restore_armed = 1;
 }
 
-void disarm_restore() { restore_armed = 0; }
+void disarm_restore() {
+  restore_armed = 0;
+  program_tty_known = 0;
+}
+
+void remember_program_modes() {
+  program_tty_known = tcgetattr(tty_fd, &program_tty) == 0;
+}
+
+bool resumed_from_stop() {
+  if (resumed == 0) return false;
+  resumed = 0;
+  return true;
+}
 
 }  // namespace bellform

@@ -2,7 +2,10 @@
 // redirected standard streams do not matter. The program runs on the
 // terminal's alternate screen, the nearest thing to a console window of its
 // own, and gives the terminal back whole however it ends: at exit here, and
-// on SIGINT, SIGTERM and SIGHUP in restore_posix.cc.
+// on SIGINT, SIGTERM and SIGHUP in restore_posix.cc, which also gives it back
+// for a stop (Ctrl+Z) and takes it again on the way back. Curses sets the
+// terminal's modes, reads the keys and makes one update to start with; the
+// console's own writer draws from then on (draw_posix.cc).
 #ifndef NCURSES_WIDECHAR
 #define NCURSES_WIDECHAR 1
 #endif
@@ -40,6 +43,7 @@ Terminal term;
 
 void give_back_terminal() {
   if (term.screen == nullptr) return;
+  stop_drawing();
   endwin();
   disarm_restore();
   delscreen(term.screen);
@@ -59,9 +63,7 @@ void configure_curses() {
   noecho();
   nonl();    // Enter arrives as a carriage return
   intrflush(stdscr, FALSE);
-  keypad(stdscr, TRUE);
-  meta(stdscr, TRUE);
-  idlok(stdscr, TRUE);
+  start_input();
   set_escdelay(25);
   mmask_t presses = BUTTON1_PRESSED | BUTTON2_PRESSED | BUTTON3_PRESSED |
                     BUTTON4_PRESSED;
@@ -70,9 +72,12 @@ void configure_curses() {
 #endif
   mousemask(presses, nullptr);
   mouseinterval(0);  // a press is reported at once, not held for a click
-  if (has_colors()) start_color();
   curs_set(1);
-  redraw_all();
+  // Curses' one update: what it holds back (the alternate screen, the
+  // keypad and mouse modes) reaches the terminal, and the screen is cleared.
+  doupdate();
+  remember_program_modes();
+  start_drawing();
 }
 
 void open_tty() {

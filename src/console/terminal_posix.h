@@ -2,8 +2,10 @@
 //   terminal_posix.cc  the process's own terminal under curses: opened on
 //                      /dev/tty, given back at exit
 //   title_posix.cc     the console's title on the terminal
-//   restore_posix.cc   the terminal given back when a signal ends the process
-//   draw_posix.cc      the console model drawn in colour, only what changed
+//   restore_posix.cc   the terminal given back when a signal ends the process,
+//                      and around a stop (Ctrl+Z)
+//   draw_posix.cc      the console model drawn in colour, only what changed,
+//                      by the console's own writer (screen_writer_posix.h)
 //   input_posix.cc     curses keys and mouse events as console key events
 // The console speaks code page 437 (cp437.h) on a terminal that speaks
 // UTF-8; elsewhere the bytes above 0x7F show as '?'.
@@ -37,17 +39,28 @@ bool remember_terminal(int fd);
 // process; a signal the process was started with ignored stays ignored.
 void catch_fatal_signals();
 // Between these two, a fatal signal restores the terminal: armed once curses
-// has started, disarmed once it has given the terminal back itself.
+// has started, disarmed once it has given the terminal back itself. SIGTSTP
+// (Ctrl+Z) gives the terminal back the same way, stops the process, and on
+// its return takes the terminal again in the program's modes, taken by
+// remember_program_modes once curses has set them.
 void arm_restore();
 void disarm_restore();
+void remember_program_modes();
+// Whether the process has come back from a stop since the last call: what
+// the terminal shows is then unknown.
+bool resumed_from_stop();
 
-// draw_posix.cc. Only the cells that changed since the last render are
-// handed to curses; after a resize everything is drawn again.
+// draw_posix.cc. Only the cells that changed since the last render are sent,
+// in one write; after a resize or a stop everything is drawn again.
+void start_drawing();  // once curses has made its one update
+void stop_drawing();   // the terminal's normal attributes back, before endwin
 void render();
 void redraw_all();
+void flush_drawing();  // whatever is held reaches the terminal
 
 // input_posix.cc. Waits for the next key or mouse event; a typed character
-// outside the code page is dropped.
+// outside the code page is dropped. start_input prepares the keyboard.
+void start_input();
 InputEvent wait_for_event();
 // Forgets whatever was typed and not yet read.
 void discard_input();

@@ -75,9 +75,9 @@ void send_title(const char* title) {
   n += encode_title(title, seq + n, sizeof seq - n - end_len);
   std::memcpy(seq + n, end, end_len);
   n += end_len;
-  // Whatever curses still holds (entering the alternate screen, which on
-  // xterm also saves the old title) must reach the terminal first.
-  doupdate();
+  // Whatever is still held (entering the alternate screen, which on xterm
+  // also saves the old title) must reach the terminal first.
+  flush_drawing();
   ssize_t ignored = write(terminal_fd(), seq, n);
   (void)ignored;
 }
