@@ -41,12 +41,19 @@ const char* const written_files[][2] = {
     {"horn.mcr", "the same outline as a General CADD macro (M, G)"},
     {"horn.dxf", "the piece and a side panel laid flat, a DXF drawing (M, D)"},
     {"horn.svg", "the same as an SVG template that prints at full size (M, S)"},
+    {"horn-impedance.csv", "the throat impedance over frequency, a table (M, I)"},
+    {"horn-impedance.svg", "the same as a chart (M, I)"},
 };
 
+// A left column too wide for its width stands on a line of its own, the
+// text beneath it in the right column.
 void append_column(std::string& text, const std::string& left,
                    std::size_t width, const char* right) {
   text += "  " + left;
-  text.append(left.size() < width ? width - left.size() : 1, ' ');
+  if (left.size() < width)
+    text.append(width - left.size(), ' ');
+  else
+    text.append("\n").append(2 + width, ' ');
   text += right;
   text += '\n';
 }
@@ -83,7 +90,7 @@ std::string help_text() {
       "  S      back to the natural length\n"
       "  F      write the report to a file, at the step you type next\n"
       "  M      write the outline of a piece: A AutoCAD script, G General CADD macro,\n"
-      "         D DXF drawing, S SVG template\n"
+      "         D DXF drawing, S SVG template; or I the throat impedance\n"
       "  Enter  on an empty line (or 0): end the program\n"
       "While typing: Left, Right, Home, End, Backspace, Delete, Insert (insert or\n"
       "overwrite), Tab (to the end), Esc (back to the start), Enter to accept.\n"
