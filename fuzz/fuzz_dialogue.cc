@@ -112,7 +112,8 @@ bool has_word(const std::string& line, const char* word) {
   const std::size_t n = std::strlen(word);
   for (std::size_t at = line.find(word); at != std::string::npos; at = line.find(word, at + 1)) {
     const bool before = at > 0 && std::isalpha(static_cast<unsigned char>(line[at - 1]));
-    const bool after = at + n < line.size() && std::isalpha(static_cast<unsigned char>(line[at + n]));
+    const bool after =
+        at + n < line.size() && std::isalpha(static_cast<unsigned char>(line[at + n]));
     if (!before && !after) return true;
   }
   return false;

@@ -1,155 +1,196 @@
-// The throat impedance's physics: the cone matrices, the exponential horn
-// they must converge on, the baffled piston, and the table of a horn.
-#include <gtest/gtest.h>
-
+// The throat impedance: the cone matrices, the exponential horn they must
+// converge on, the baffled piston, a horn's table, and the I answer at the
+// Macro question that writes it as a table and a chart.
+#include <array>
 #include <cmath>
 #include <complex>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+#include <vector>
 
-#include "geometry/horn.h"
+#include "console/console.h"
+#include "dialogue.h"
 #include "geometry/impedance.h"
 #include "geometry/radiation.h"
 #include "geometry/tractrix.h"
 
-namespace bellform {
+namespace bellform::testing {
 namespace {
 
 using cplx = std::complex<double>;
 const cplx j(0, 1);
+using ImpedanceFiles = Dialogue;
+namespace fs = std::filesystem;
 
 TEST(Impedance, ConesHaveDeterminantOneAndDuctsTheTextbookMatrix) {
-  const Cone cones[] = {{1, 4, 2}, {0.01, 0.0101, 0.05}, {3, 300, 40}, {2, 2, 3}, {5, 5, 0.1}};
-  for (const Cone& cone : cones) {
+  for (const Cone& cone :
+       {Cone{1, 4, 2}, Cone{0.01, 0.0101, 0.05}, Cone{3, 300, 40}, Cone{2, 2, 3}})
     for (double k : {0.001, 0.5, 9.75}) {
-      SCOPED_TRACE(testing::Message() << cone.S1 << " " << cone.S2 << " " << cone.l << " " << k);
       const Transfer t = cone_transfer(cone, k);
-      EXPECT_NEAR(1.0, t.a * t.d + t.b * t.c, 1e-12);
-      if (cone.S1 != cone.S2) continue;
-      const double kl = k * cone.l;
-      EXPECT_NEAR(std::cos(kl), t.a, 1e-15);
-      EXPECT_NEAR(std::sin(kl) / cone.S1, t.b, 1e-15);
-      EXPECT_NEAR(std::sin(kl) * cone.S1, t.c, 1e-15);
-      EXPECT_NEAR(std::cos(kl), t.d, 1e-15);
+      EXPECT_NEAR(1.0, t.a * t.d + t.b * t.c, 1e-12) << cone.S2 << " " << k;
+      const double c = std::cos(k * cone.l), s = std::sin(k * cone.l), S = cone.S1;
+      EXPECT_TRUE(cone.S1 != cone.S2 || (t.a == c && t.d == c && std::fabs(t.b - s / S) < 1e-15 &&
+                                         std::fabs(t.c - s * S) < 1e-15)) << k;
     }
-  }
 }
 
-// The exponential horn S1 e^(m x), 0 <= x <= l, in closed form: the wave
-// number along it is g = sqrt(k^2 - m^2/4), imaginary below cutoff.
-struct Matrix {
-  cplx a, b, c, d;
-};
-Matrix exponential_horn(double S1, double m, double l, double k) {
-  const cplx g = std::sqrt(cplx(k * k - m * m / 4));
-  const cplx s = std::sin(g * l), c = std::cos(g * l);
-  const double e = std::exp(m * l / 2), S2 = S1 * std::exp(m * l);
-  return {e * (c - m / (2.0 * g) * s), j * e / S2 * (k / g) * s, j * e * S1 * (k / g) * s,
-          (c + m / (2.0 * g) * s) / e};
-}
-
-Transfer cut_into_cones(double S1, double m, double l, double k, int n) {
+// S = e^(0.2 x) over 24, cutoff at k = 0.1, as n cones and in closed form
+// (g = sqrt(k^2 - m^2/4), imaginary below cutoff): the largest difference
+// of the four elements, each over its size or 1.
+constexpr double m = 0.2, length = 24;
+Transfer cones(double k, int n) {
   Transfer t;
   for (int i = 0; i < n; ++i)
-    t = t * cone_transfer({S1 * std::exp(m * l * i / n), S1 * std::exp(m * l * (i + 1) / n), l / n},
-                          k);
+    t = t * cone_transfer({std::exp(m * length * i / n), std::exp(m * length * (i + 1) / n),
+                           length / n}, k);
   return t;
 }
-
-double largest_gap(const Transfer& t, const Matrix& exact) {
+double gap(double k, int n) {
+  const cplx g = std::sqrt(cplx(k * k - m * m / 4)), s = std::sin(g * length),
+             c = std::cos(g * length);
+  const double e = std::exp(m * length / 2);  // and S2 = e^2
+  const cplx exact[] = {e * (c - m / (2.0 * g) * s), j * (k / g) * s / e, j * e * (k / g) * s,
+                        (c + m / (2.0 * g) * s) / e};
+  const Transfer t = cones(k, n);
   const cplx got[] = {t.a, j * t.b, j * t.c, t.d};
-  const cplx want[] = {exact.a, exact.b, exact.c, exact.d};
-  double gap = 0;
-  for (int i = 0; i < 4; ++i) gap = std::fmax(gap, std::abs(got[i] - want[i]) / std::fmax(1, std::abs(want[i])));
-  return gap;
+  double worst = 0;
+  for (int i = 0; i < 4; ++i)
+    worst = std::fmax(worst, std::abs(got[i] - exact[i]) / std::fmax(1, std::abs(exact[i])));
+  return worst;
 }
 
 TEST(Impedance, ConesConvergeOnTheExponentialHorn) {
-  const double m = 0.2, l = 24;  // cutoff at k = 0.1
   for (double k : {0.05, 0.12, 0.3, 2.0}) {
-    SCOPED_TRACE(k);
-    const Matrix exact = exponential_horn(1, m, l, k);
-    const double coarse = largest_gap(cut_into_cones(1, m, l, k, 64), exact);
-    const double fine = largest_gap(cut_into_cones(1, m, l, k, 256), exact);
-    EXPECT_LT(fine, coarse / 10);  // second order: a sixteenth
-    EXPECT_LT(largest_gap(cut_into_cones(1, m, l, k, 1024), exact), 1e-4);
+    EXPECT_LT(gap(k, 256), gap(k, 64) / 10) << k;  // second order: a 16th
+    EXPECT_LT(gap(k, 1024), 1e-4) << k;
   }
 }
 
-// Loaded at its mouth by the wave that travels on, as if it never ended,
-// the horn shows that same wave's impedance at its throat.
+// Loaded at its mouth by the wave that travels on, the horn is endless:
+// its throat shows that wave's rho c / S (sqrt(1 - (fc/f)^2) + j fc/f).
 TEST(Impedance, AnEndlessExponentialHornHasTheTextbookResistance) {
-  const double m = 0.2, l = 24, k_cutoff = m / 2;
-  for (double ratio : {1.05, 1.5, 3.0, 10.0}) {
-    SCOPED_TRACE(ratio);
-    const double k = k_cutoff * ratio;
-    const cplx onward(std::sqrt(1 - 1 / (ratio * ratio)), 1 / ratio);  // over rho c / S
-    const double S2 = std::exp(m * l);
-    const cplx z = input_impedance(cut_into_cones(1, m, l, k, 1024), onward / S2);
-    EXPECT_NEAR(std::sqrt(1 - 1 / (ratio * ratio)), z.real(), 1e-3);
-    EXPECT_NEAR(1 / ratio, z.imag(), 1e-3);
+  for (double fc_over_f : {0.95, 0.67, 0.33, 0.1}) {
+    const cplx onward(std::sqrt(1 - fc_over_f * fc_over_f), fc_over_f);
+    const cplx z = input_impedance(cones(0.1 / fc_over_f, 1024), onward / std::exp(m * length));
+    EXPECT_LT(std::abs(z - onward), 1e-3) << fc_over_f << " " << z;
   }
 }
 
-// mpmath 1.2.1 at 30 digits: 1 - besselj(1, 2ka)/ka and struveh(1, 2ka)/ka.
+// mpmath 1.2.1 at 30 digits: 1 - besselj(1, 2ka)/ka and struveh(1, 2ka)/ka,
+// either side of where H1 turns from its series to its expansion (ka = 10).
 TEST(Impedance, PistonMatchesIndependentValues) {
-  const struct {
-    double ka, resistance, reactance;
-  } cases[] = {
-      {0.01, 4.9999166673611076e-5, 0.0084880372804577924},
-      {0.5, 0.11989882851013297, 0.3969146724038888},
-      {1.0, 0.42327519224312661, 0.64676372828356212},
-      {2.5, 1.1310316550365861, 0.32312477831762578},
-      {4.2, 0.93552707898170587, 0.14091240238187169},
-      {6.5, 1.010818161864889, 0.066191305344990239},
-      {9.9, 0.99668517557738618, 0.046652726388489793},  // either side of the
-      {10.1, 0.99031025611313963, 0.048510550033324548},  // switch of H1's forms
-      {15.0, 1.0079167375077749, 0.048116691889799332},
-      {400.0, 0.99993306215319419, 0.0015693501260901337},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.ka);
-    const cplx z = piston_impedance(c.ka);
-    EXPECT_NEAR(c.resistance, z.real(), 1e-9);
-    EXPECT_NEAR(c.reactance, z.imag(), 1e-9);
-  }
+  const double cases[][3] = {{0.01, 4.9999166673611076e-5, 0.0084880372804577924},
+                             {1.0, 0.42327519224312661, 0.64676372828356212},
+                             {4.2, 0.93552707898170587, 0.14091240238187169},
+                             {6.5, 1.010818161864889, 0.066191305344990239},
+                             {9.9, 0.99668517557738618, 0.046652726388489793},
+                             {10.1, 0.99031025611313963, 0.048510550033324548},
+                             {15.0, 1.0079167375077749, 0.048116691889799332},
+                             {400.0, 0.99993306215319419, 0.0015693501260901337}};
+  for (const auto& c : cases)
+    EXPECT_LT(std::abs(piston_impedance(c[0]) - cplx(c[1], c[2])), 1e-9) << c[0];
 }
 
-// The worked example's path starts at the 2 inch driver, 10.91 inches from
-// the mouth: any length whose adapter has thickness gives that path.
+// The worked example's path starts at its 2 inch driver, 10.91 inches from
+// the mouth, for any length whose adapter has thickness.
 TEST(Impedance, TheTableFollowsThePathNotTheLength) {
   const Radii radii = design_radii(12, 12, 2);
-  const double driver_x = tractrix_length(1, radii.rm);
   ImpedanceTable natural, shorter, longer;
   ASSERT_EQ(nullptr, throat_impedance(radii, natural_length(radii), 2, natural));
   ASSERT_EQ(nullptr, throat_impedance(radii, 5, 2, shorter));
-  ASSERT_EQ(nullptr, throat_impedance(radii, driver_x + 1, 2, longer));
-  double change = 0;
-  for (int i = 0; i < impedance_rows; ++i) {
-    EXPECT_EQ(natural.rows[i].resistance, shorter.rows[i].resistance);
-    EXPECT_EQ(natural.rows[i].reactance, shorter.rows[i].reactance);
-    change = std::fmax(change, std::fabs(natural.rows[i].resistance - longer.rows[i].resistance));
-  }
-  EXPECT_GT(change, 0.05);
+  ASSERT_EQ(nullptr, throat_impedance(radii, tractrix_length(1, radii.rm) + 1, 2, longer));
+  EXPECT_EQ(0, std::memcmp(natural.rows, shorter.rows, sizeof natural.rows));
+  const ImpedanceRow &a = natural.rows[120], &b = longer.rows[120];  // 640 Hz
+  EXPECT_GT(std::fabs(a.resistance - b.resistance), 0.05);
 }
 
-TEST(Impedance, HornsWithoutATable) {
-  const char* no_length = "Nothing to compute: the horn has no length.";
-  const char* extreme = "This horn is too large or too small to compute its impedance.";
-  const struct {
-    double W, H, T, L;
-    const char* fault;
-  } cases[] = {
-      {12, 12, 2, 0, no_length},
-      {12, 12, 2, -5, no_length},
-      {12, 12, 2, 1e300, extreme},  // a path of ever so many wavelengths
-      {1e300, 12, 2, 10, extreme},
+// A table's rows, each line read back in the format it must have.
+std::vector<std::array<double, 3>> rows_of(const std::string& text) {
+  std::vector<std::array<double, 3>> rows;
+  std::istringstream lines(text);
+  std::string line;
+  std::getline(lines, line);
+  EXPECT_EQ("frequency_hz,throat_resistance,throat_reactance", line);
+  for (std::array<double, 3> v{}; std::getline(lines, line); rows.push_back(v)) {
+    char again[80] = "";
+    if (std::sscanf(line.c_str(), "%lf,%lf,%lf", &v[0], &v[1], &v[2]) == 3)
+      std::snprintf(again, sizeof again, "%.2f,%.4f,%.4f", v[0], v[1], v[2]);
+    EXPECT_EQ(line, again);
+  }
+  return rows;
+}
+
+// The expected table is the output of tests/reference/impedance_reference.py,
+// the same model computed apart from the program. The chart is the README's:
+// its Fc line is the first screen report's 283 Hz, not the macro pass's.
+TEST_F(ImpedanceFiles, WorkedExampleAgreesWithTheReference) {
+  test_console::type(worked_example);
+  test_console::type("M\ri");
+  ASSERT_EQ(-1, run());
+  const auto got = rows_of(file("horn-impedance.csv"));
+  const auto want = rows_of(example_file("horn-impedance.csv"));
+  ASSERT_EQ(241u, got.size());
+  ASSERT_EQ(want.size(), got.size());
+  double top_octaves = 0;
+  for (std::size_t i = 0; i < got.size(); ++i) {
+    EXPECT_EQ(want[i][0], got[i][0]);
+    EXPECT_LE(std::fmax(std::fabs(want[i][1] - got[i][1]), std::fabs(want[i][2] - got[i][2])),
+              0.002) << got[i][0];
+    EXPECT_TRUE(got[i][0] >= 100 || got[i][1] < 0.002) << got[i][0];  // far below cutoff
+    if (i >= 192) top_octaves += got[i][1] / 49;  // the top two octaves, from 5120 Hz
+  }
+  EXPECT_NEAR(1.0, top_octaves, 0.05);
+  EXPECT_EQ(read_file(fs::path(BELLFORM_DOCS_DIR) / "horn-impedance.svg"),
+            file("horn-impedance.svg"));
+}
+
+TEST_F(ImpedanceFiles, MillimetresGiveTheInchTable) {
+  test_console::type(worked_example);
+  test_console::type("M\ri");
+  ASSERT_EQ(-1, run());
+  const std::string inch = file("horn-impedance.csv");
+  test_console::reset();
+  test_console::type("304.8\r304.8\r50.8\r\rM\rI");
+  ASSERT_EQ(-1, run(metric_units));
+  EXPECT_EQ(inch, file("horn-impedance.csv"));
+  EXPECT_NE(std::string::npos, file("horn-impedance.svg").find(
+      ">Throat impedance: mouth 304.8 wide x 304.8 high, throat 50.8, driver 50.8, "
+      "length 256.6 mm</text>"));
+}
+
+// What is typed before M and I, the directory that stands where a file
+// would go, and rows 1 and 2 after: yellow notices, red lines, or the
+// command line.
+TEST_F(ImpedanceFiles, NoticesAndRedLines) {
+  const char* table = "Impedance table is: horn-impedance.csv";
+  const char* chart = "Impedance chart is: horn-impedance.svg";
+  const char* cases[][4] = {
+      {"", "", table, chart},
+      {"-5\r", "", "Nothing to compute: the horn has no length.", "<Enter>-end"},
+      {"1e300\r", "", "This horn is too large or too small to compute its impedance.",
+       "<Enter>-end"},
+      {"", "horn-impedance.csv", "Could not write the impedance file horn-impedance.csv.", chart},
+      {"", "horn-impedance.svg", table, "Could not write the impedance file horn-impedance.svg."},
   };
   for (const auto& c : cases) {
-    ImpedanceTable table;
-    const char* fault = throat_impedance(design_radii(c.W, c.H, c.T), c.L, c.T, table);
-    EXPECT_STREQ(c.fault, fault);
-    EXPECT_EQ(0, table.segments);
+    for (const char* name : {"horn-impedance.csv", "horn-impedance.svg"}) fs::remove_all(name);
+    if (*c[1]) fs::create_directory(c[1]);
+    test_console::reset();
+    test_console::type(worked_example);
+    test_console::type(c[0]);
+    test_console::type("M\rI");
+    ASSERT_EQ(-1, run());
+    for (int y : {1, 2}) {
+      EXPECT_EQ(0, row(y).find(c[y + 1])) << row(y);
+      const std::uint16_t colour = *c[y + 1] == 'I' ? attr_yellow : attr_red;
+      EXPECT_TRUE(*c[y + 1] == '<' || attr_at(0, y) == colour) << row(y);
+    }
+    EXPECT_EQ(c[2] == table, fs::is_regular_file("horn-impedance.csv"));
+    EXPECT_EQ(c[3] == chart, fs::is_regular_file("horn-impedance.svg"));
   }
 }
 
 }  // namespace
-}  // namespace bellform
+}  // namespace bellform::testing

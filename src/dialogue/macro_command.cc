@@ -47,7 +47,8 @@ void banner_lines() {
 const Answer& ask_answer(TextBuffer& prompt) {
   for (;;) {
     banner_lines();
-    format_text(prompt, "Macro for: (A)-AutoCAD script (G)-General CADD (D)-DXF (S)-SVG (I)-Impedance ? ");
+    format_text(prompt, "Macro for: (A)-AutoCAD script (G)-General CADD (D)-DXF (S)-SVG "
+                        "(I)-Impedance ? ");
     write_text(prompt, attr_normal);
     const int key = read_key();
     // A typed character is a byte; a special key or a click is not.
