@@ -73,25 +73,37 @@ bool finite_rows(const ImpedanceTable& table) {
   return true;
 }
 
-}  // namespace
-
 // With q = r2/r1 the apex lies x1 = l / (q - 1) before the small end, and
 // x2/x1 = q; h = 1/x1 = (q - 1)/l stays finite (zero for a duct), so one
-// formula serves cones and ducts alike.
-Transfer cone_transfer(const Cone& cone, double k) {
-  if (!(cone.l > 0)) return Transfer{};
-  const double l = cone.l;
+// formula serves cones and ducts alike. What does not depend on the
+// frequency is worked out once a cone.
+struct Shape {
+  double l, q, h, S1, q_over_S2;
+};
+
+Shape shape_of(const Cone& cone) {
   const double q = std::sqrt(cone.S2 / cone.S1);
-  const double h = (q - 1) / l;
+  return {cone.l, q, (q - 1) / cone.l, cone.S1, q / cone.S2};
+}
+
+Transfer shape_transfer(const Shape& cone, double k) {
+  if (!(cone.l > 0)) return Transfer{};
+  const double l = cone.l, q = cone.q, h = cone.h;
   const double s = std::sin(k * l);
   const double c = std::cos(k * l);
   const double hk = h / k;
   Transfer t;
   t.a = q * c - s * hk;
-  t.b = q * s / cone.S2;
+  t.b = s * cone.q_over_S2;
   t.c = cone.S1 * ((q + hk * hk) * s - l * c * h * hk);
-  t.d = c / q + s * hk / q;
+  t.d = (c + s * hk) / q;
   return t;
+}
+
+}  // namespace
+
+Transfer cone_transfer(const Cone& cone, double k) {
+  return shape_transfer(shape_of(cone), k);
 }
 
 // [a, jb; jc, d] [a', jb'; jc', d']: j*j = -1 on the diagonal.
@@ -129,8 +141,9 @@ const char* throat_impedance(const Radii& radii, double L, double D, ImpedanceTa
   for (int i = 0; i < n; ++i) {
     const double t1 = t0 * (n - i) / n;
     const double t2 = t0 * (n - i - 1) / n;
-    const Cone cone{relative_area(t1), relative_area(t2), rm * (axial(t1) - axial(t2))};
-    for (int f = 0; f < impedance_rows; ++f) path[f] = path[f] * cone_transfer(cone, k[f]);
+    const Shape cone =
+        shape_of({relative_area(t1), relative_area(t2), rm * (axial(t1) - axial(t2))});
+    for (int f = 0; f < impedance_rows; ++f) path[f] = path[f] * shape_transfer(cone, k[f]);
   }
   // Areas are over the mouth's, so the piston's impedance is the load as it
   // is; the start's area turns the result into the throat's normalisation.
