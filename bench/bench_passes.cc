@@ -1,7 +1,7 @@
 // How long the passes of a cycle take, and how often each computes the
 // tractrix: a screen pass, a file pass at 0.1 inch and a macro pass, for the
-// worked example (12 x 12, throat 2) and a bass horn (40 x 30, throat 3), and
-// a whole dialogue on the test console. Counters per pass:
+// worked example (12 x 12, throat 2) and a bass horn (40 x 30, throat 3), a
+// whole dialogue on the test console, and the throat impedance of each horn. Counters per pass:
 //   tractrix_length  calls of tractrix_length
 //   per_station      of them for one station (the bisection of its radius)
 //   walked           stations computed, thrown-away screen attempts included
@@ -22,6 +22,7 @@
 #include "dialogue/file_command.h"
 #include "dialogue/macro_command.h"
 #include "dialogue/screen_sink.h"
+#include "geometry/impedance.h"
 #include "geometry/tractrix.h"
 #include "geometry/walk.h"
 
@@ -151,6 +152,18 @@ void BM_Dialogue(benchmark::State& state) {
   state.counters["tractrix_length"] = static_cast<double>(calls);
 }
 
+// The throat impedance at all 241 frequencies, from the layout to the
+// table; segments: the cones the path was cut into.
+void BM_ThroatImpedance(benchmark::State& state, Horn horn) {
+  const DesignRecord& rec = record_for(horn);
+  ImpedanceTable table;
+  for (auto _ : state) {
+    if (throat_impedance(rec.radii, rec.L, rec.D, table)) state.SkipWithError("no table");
+    benchmark::DoNotOptimize(table);
+  }
+  state.counters["segments"] = table.segments;
+}
+
 BENCHMARK_CAPTURE(BM_ScreenPass, example, worked_example);
 BENCHMARK_CAPTURE(BM_ScreenPass, bass_horn, bass_horn);
 BENCHMARK_CAPTURE(BM_FilePass, example, worked_example);
@@ -158,6 +171,8 @@ BENCHMARK_CAPTURE(BM_FilePass, bass_horn, bass_horn);
 BENCHMARK_CAPTURE(BM_MacroPass, example, worked_example);
 BENCHMARK_CAPTURE(BM_MacroPass, bass_horn, bass_horn);
 BENCHMARK(BM_Dialogue);
+BENCHMARK_CAPTURE(BM_ThroatImpedance, example, worked_example);
+BENCHMARK_CAPTURE(BM_ThroatImpedance, bass_horn, bass_horn);
 
 }  // namespace
 }  // namespace bellform

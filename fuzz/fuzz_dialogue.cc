@@ -3,14 +3,17 @@
 // 0xFE, which the key reader drops when it is typed, runs in millimetres. Every run must end: the program
 // returns 0, or it is waiting for a key when the keys run out. Every file it
 // leaves is whole: the data file from the piece line to the jig dimensions,
-// a macro from the throat edge to its last line, a drawing from its first
-// line to its last, every line ended.
+// a macro from the throat edge to its last line, a drawing or chart from its
+// first line to its last, the impedance table's every row, every line ended.
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -86,6 +89,36 @@ void check_macro(const char* name, const char* first, const char* segment,
   require(lines.back() == last, name, "last line");
 }
 
+// The impedance table: its column names and 241 rows of three numbers,
+// never a NaN or an infinity.
+void check_impedance_table() {
+  bool exists = false;
+  const char* name = "horn-impedance.csv";
+  const auto lines = lines_of(name, exists);
+  if (!exists) return;
+  require(lines.size() == 242, name, "line count");
+  require(lines[0] == "frequency_hz,throat_resistance,throat_reactance", name, "column names");
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    double f, r, x;
+    char end;
+    require(std::sscanf(lines[i].c_str(), "%lf,%lf,%lf%c", &f, &r, &x, &end) == 3, name, "row");
+    require(std::isfinite(r) && std::isfinite(x), name, "a value that is not a number");
+  }
+}
+
+// `word` standing alone, not inside a longer word: a chart's note may say
+// "infinite", a number never prints as "inf" within letters.
+bool has_word(const std::string& line, const char* word) {
+  const std::size_t n = std::strlen(word);
+  for (std::size_t at = line.find(word); at != std::string::npos; at = line.find(word, at + 1)) {
+    const bool before = at > 0 && std::isalpha(static_cast<unsigned char>(line[at - 1]));
+    const bool after =
+        at + n < line.size() && std::isalpha(static_cast<unsigned char>(line[at + n]));
+    if (!before && !after) return true;
+  }
+  return false;
+}
+
 // A drawing: its first and last line, and nothing but numbers where the
 // coordinates go (a NaN or an infinity would print as letters).
 void check_drawing(const char* name, const char* first, const char* last) {
@@ -96,7 +129,7 @@ void check_drawing(const char* name, const char* first, const char* last) {
   require(lines.front() == first, name, "first line");
   require(lines.back() == last, name, "last line");
   for (const std::string& line : lines) {
-    require(line.find("nan") == std::string::npos && line.find("inf") == std::string::npos,
+    require(!has_word(line, "nan") && !has_word(line, "inf"),
             name, "a coordinate that is not a number");
   }
 }
@@ -110,7 +143,8 @@ namespace {
 char files_dir[] = "/tmp/bellform-fuzz-XXXXXX";
 
 void remove_files() {
-  for (const char* name : {"bellform.txt", "horn.scr", "horn.mcr", "horn.dxf", "horn.svg"}) {
+  for (const char* name : {"bellform.txt", "horn.scr", "horn.mcr", "horn.dxf", "horn.svg",
+                           "horn-impedance.csv", "horn-impedance.svg"}) {
     std::remove((std::string(files_dir) + "/" + name).c_str());
   }
 }
@@ -151,6 +185,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check_drawing("horn.dxf", "0", "EOF");
   check_drawing("horn.svg", "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>",
                 "</svg>");
+  check_impedance_table();
+  check_drawing("horn-impedance.svg",
+                "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>", "</svg>");
   if (fchdir(previous) != 0) std::abort();
   close(previous);
   return 0;

@@ -104,6 +104,17 @@ INSTANTIATE_TEST_SUITE_P(
                       Replacing{"ADirectoryOfThatNameStays", directory, none, false}),
     [](const ::testing::TestParamInfo<Replacing>& info) { return info.param.what; });
 
+// As the program names its files: bare, in the current directory.
+TEST_F(Files, ABareNameIsReplacedTwice) {
+  const fs::path previous = fs::current_path();
+  fs::current_path(dir_);
+  const bool first = replace_file("horn.dxf", old_text);
+  const bool second = replace_file("horn.dxf", new_text);
+  fs::current_path(previous);
+  EXPECT_TRUE(first && second);
+  EXPECT_EQ(new_text, contents(path("horn.dxf")));
+}
+
 TEST_F(Files, AMissingDirectoryIsNotCreated) {
   EXPECT_FALSE(replace_file(path("missing/horn.svg").c_str(), new_text));
   EXPECT_FALSE(fs::exists(path("missing")));

@@ -99,7 +99,7 @@ TEST_F(Macro, TheTemplateComesWithPagesToPrint) {
   }
 }
 
-TEST_F(Macro, OnlyAGDOrSAnswerTheQuestion) {
+TEST_F(Macro, OnlyAGDSOrIAnswerTheQuestion) {
   test_console::type(worked_example);
   test_console::type("M\r");
   test_console::type("\r");
@@ -114,9 +114,11 @@ TEST_F(Macro, OnlyAGDOrSAnswerTheQuestion) {
   EXPECT_FALSE(std::filesystem::exists(dir() / "horn.scr"));
   EXPECT_FALSE(std::filesystem::exists(dir() / "horn.mcr"));
   EXPECT_EQ("** Bellform Version 1.8c - 32 bit **  ** Quorvel **", row(0));
-  EXPECT_EQ("Macro for: (A)-AutoCAD script (G)-General CADD (D)-DXF (S)-SVG ?", row(1));
+  EXPECT_EQ("Macro for: (A)-AutoCAD script (G)-General CADD (D)-DXF (S)-SVG (I)-Impedance ?",
+            row(1));
   EXPECT_EQ("", row(2));
-  EXPECT_EQ(65, test_console::screen().cursor_x());
+  // 78 characters and the blank: the prompt buffer's 79, all of it.
+  EXPECT_EQ(79, test_console::screen().cursor_x());
 }
 
 TEST_F(Macro, AVeryShortHornHasTwoStations) {

@@ -195,13 +195,20 @@ const char* const written_files[][2] = {
     {"horn.dxf", "the piece and a side panel laid flat, a DXF drawing (M, D)"},
     {"horn.svg", "the same as an SVG template that prints at full size (M, S)"},
     {"horn-pages.pdf", "the template tiled on Letter pages, A4 with --mm (M, S)"},
+    {"horn-impedance.csv", "the throat impedance over frequency, a table (M, I)"},
+    {"horn-impedance.svg", "the same as a chart (M, I)"},
 };
 
-// Two columns; a line feed in the right one continues it under itself.
+// Two columns; a line feed in the right one continues it under itself. A
+// left column too wide for its width stands on a line of its own, the text
+// beneath it in the right column.
 void append_column(std::string& text, const std::string& left, std::size_t width,
                    const char* right) {
   text += "  " + left;
-  text.append(left.size() < width ? width - left.size() : 1, ' ');
+  if (left.size() < width)
+    text.append(width - left.size(), ' ');
+  else
+    text.append("\n").append(2 + width, ' ');
   for (const char* c = right; *c; ++c) {
     text += *c;
     if (*c == '\n') text.append(width + 2, ' ');
@@ -244,7 +251,8 @@ std::string help_text() {
       "  S      back to the natural length\n"
       "  F      write the report to a file, at the step you type next\n"
       "  M      write the outline of a piece: A AutoCAD script, G General CADD macro,\n"
-      "         D DXF drawing, S SVG template and its pages to print (PDF)\n"
+      "         D DXF drawing, S SVG template and its pages to print (PDF);\n"
+      "         or I the throat impedance, a table and a chart\n"
       "  Enter  on an empty line, or any other answer that reads as 0: end the program\n"
       "While typing: Left, Right, Home, End, Backspace, Delete, Insert (insert or\n"
       "overwrite), Tab (to the end), Esc (back to the start), Enter to accept.\n"

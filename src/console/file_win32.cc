@@ -61,6 +61,14 @@ bool close_reporting(Replacement& r) {
   return true;
 }
 
+// ReplaceFileA is given whole paths: under Wine it refuses a bare name in
+// the current directory ("The directory name is invalid").
+std::string full_path(const std::string& name) {
+  char full[MAX_PATH];
+  const DWORD n = GetFullPathNameA(name.c_str(), sizeof full, full, nullptr);
+  return n > 0 && n < sizeof full ? std::string(full, n) : name;
+}
+
 }  // namespace
 
 bool native_begin_replace(const char* name, Replacement& r) {
@@ -69,11 +77,7 @@ bool native_begin_replace(const char* name, Replacement& r) {
     r.error = ERROR_INVALID_NAME;
     return false;
   }
-  // The whole path: the new file goes into the same directory, and
-  // ReplaceFileA is given names that do not depend on the current one.
-  char full[MAX_PATH];
-  const DWORD length = GetFullPathNameA(name, sizeof full, full, nullptr);
-  r.target = length > 0 && length < sizeof full ? full : name;
+  r.target = name;
   const DWORD attributes = GetFileAttributesA(name);
   const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
   if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
@@ -150,8 +154,10 @@ bool native_commit_replace(Replacement& r) {
   }
   // ReplaceFileA keeps the old file's attributes and security; a file that
   // is not there yet is simply moved into place.
-  const char* target = r.target.c_str();
-  const char* source = r.temporary.c_str();
+  const std::string full_target = full_path(r.target);
+  const std::string full_source = full_path(r.temporary);
+  const char* target = full_target.c_str();
+  const char* source = full_source.c_str();
   const bool moved =
       GetFileAttributesA(target) != INVALID_FILE_ATTRIBUTES
           ? ReplaceFileA(target, source, nullptr, REPLACEFILE_WRITE_THROUGH, nullptr,

@@ -1,5 +1,7 @@
 #include "design/report.h"
 
+#include <cmath>
+
 #include "console/attributes.h"
 #include "geometry/walk.h"
 
@@ -107,6 +109,17 @@ void report_trailer(const DesignRecord& rec, ReportSink& sink, TextBuffer& line)
   sink.text(line, attr_normal);
   format_text(line, " (Fc=%.0f Hz)\n", rec.Fc);
   sink.text(line, attr_cyan);
+}
+
+double first_screen_cutoff(const DesignRecord& rec) {
+  DesignRecord scratch = rec;
+  scratch.step = scratch.units.first_step;
+  scratch.Fc = NAN;
+  std::string thrown_away;
+  TextSink sink(thrown_away);
+  TextBuffer line = {};
+  layout_pass(scratch, PassKind::screen, sink, line);
+  return scratch.Fc;
 }
 
 }  // namespace bellform

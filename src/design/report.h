@@ -53,4 +53,10 @@ void widened_step_note(const DesignRecord& rec, TextBuffer& line);
 // The driver adapter and cutoff-frequency line.
 void report_trailer(const DesignRecord& rec, ReportSink& sink, TextBuffer& line);
 
+// The cutoff frequency the first report of rec's horn at rec.L shows: a
+// screen pass from the unit's first step, on a copy, its text thrown away.
+// It depends on the horn alone, not on the steps of the passes before.
+// Not a number when the pass has a single station.
+double first_screen_cutoff(const DesignRecord& rec);
+
 }  // namespace bellform

@@ -7,15 +7,17 @@
 #include "console/files.h"
 #include "console/keys.h"
 #include "design/report.h"
+#include "geometry/impedance.h"
 #include "writers/drawing.h"
 #include "writers/drawing_pdf.h"
+#include "writers/impedance_files.h"
 #include "writers/script.h"
 
 namespace bellform {
 
 namespace {
 
-enum class Format { script, dxf, svg };
+enum class Format { script, dxf, svg, impedance };
 
 // One answer to the question: its key, the file it writes, and what the
 // notice calls that file.
@@ -32,6 +34,7 @@ constexpr Answer answers[] = {
     {'G', "horn.mcr", "macro", Format::script, &general_cadd_macro},
     {'D', "horn.dxf", "drawing", Format::dxf, nullptr},
     {'S', "horn.svg", "drawing", Format::svg, nullptr},
+    {'I', nullptr, "impedance", Format::impedance, nullptr},  // two files, named below
 };
 
 void banner_lines() {
@@ -41,13 +44,14 @@ void banner_lines() {
   write_char('\n', attr_normal);
 }
 
-// Any key but A, G, D or S (either case) asks again. Keys typed before the
-// question are dropped; those typed after it count, in order.
+// Any key but A, G, D, S or I (either case) asks again. Keys typed before
+// the question are dropped; those typed after it count, in order.
 const Answer& ask_answer(TextBuffer& prompt) {
   discard_typed_ahead();
   for (;;) {
     banner_lines();
-    format_text(prompt, "Macro for: (A)-AutoCAD script (G)-General CADD (D)-DXF (S)-SVG ? ");
+    format_text(prompt, "Macro for: (A)-AutoCAD script (G)-General CADD (D)-DXF (S)-SVG "
+                        "(I)-Impedance ? ");
     write_text(prompt, attr_normal);
     const int key = read_key();
     // A typed character is a byte; a special key or a click is not.
@@ -89,10 +93,45 @@ bool pages_file(const Sheet& sheet, const Units& units, TextBuffer& line) {
   return false;
 }
 
+// The table and the chart of the throat impedance, each written whole and
+// told on a line of its own: a file that fails leaves the other standing.
+void impedance_export(const DesignRecord& rec, TextBuffer& line) {
+  ImpedanceTable table;
+  const char* fault = throat_impedance(rec.radii, rec.L, rec.D, table);
+  banner_lines();
+  if (fault) {
+    red_line(fault);
+    return;
+  }
+  std::string csv, svg;
+  const bool csv_formatted = write_impedance_csv(csv, table);
+  const bool svg_formatted = write_impedance_svg(svg, table, rec, first_screen_cutoff(rec));
+  const struct {
+    const char* name;
+    const char* kind;
+    bool formatted;
+    const std::string& bytes;
+  } files[] = {{"horn-impedance.csv", "table", csv_formatted, csv},
+               {"horn-impedance.svg", "chart", svg_formatted, svg}};
+  for (const auto& f : files) {
+    if (f.formatted && replace_file(f.name, f.bytes)) {
+      format_text(line, "Impedance %s is: %s", f.kind, f.name);
+      yellow_line(line);
+    } else {
+      format_text(line, "Could not write the impedance file %s.", f.name);
+      red_line(line);
+    }
+  }
+}
+
 }  // namespace
 
 void macro_export(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt) {
   const Answer& answer = ask_answer(prompt);
+  if (answer.format == Format::impedance) {
+    impedance_export(rec, line);
+    return;
+  }
   std::string bytes;
   bool formatted = false;
   Sheet sheet;

@@ -1,7 +1,8 @@
 // The Macro command: the outline of a top or bottom piece as a CAD macro
 // (an AutoCAD script "horn.scr" or a General CADD macro "horn.mcr"), or the
 // piece and a side panel as a drawing (a DXF drawing "horn.dxf" or an SVG
-// template "horn.svg").
+// template "horn.svg"), or the horn's throat impedance as a table and a
+// chart ("horn-impedance.csv", "horn-impedance.svg").
 #pragma once
 
 #include "design/record.h"

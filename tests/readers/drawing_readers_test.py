@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The worked example's drawings read back by the programs people open them
-with: ezdxf reads and audits horn.dxf, rsvg-convert renders horn.svg, and
-both read the same horn's drawings in millimetres. The
+with: ezdxf reads and audits horn.dxf, rsvg-convert renders horn.svg and
+the impedance chart, and both read the same horn's drawings in
+millimetres. The
 files are those the dialogue tests prove the program writes byte for byte;
 the stations are cross-checked against the independent horn.scr.
 
@@ -116,15 +117,27 @@ class DrawingReaders(unittest.TestCase):
             piece = [tuple(float(v) for v in p.split(",")) for p in polygons[0].get("points").split()]
             self.assertPointsClose(piece, [(x, -y) for x, y in piece_outline()])
 
-        with tempfile.TemporaryDirectory() as tmp:
-            png = os.path.join(tmp, "horn.png")
-            subprocess.run(["rsvg-convert", "--dpi-x", "100", "--dpi-y", "100",
-                            "-o", png, path], check=True, timeout=60)
-            with open(png, "rb") as f:
-                header = f.read(24)
-        self.assertEqual(header[:8], b"\x89PNG\r\n\x1a\n")
-        for pixels, size in zip(struct.unpack(">II", header[16:24]), (width, height)):
+        for pixels, size in zip(png_size(path, 100), (width, height)):
             self.assertLess(abs(pixels - size / per_inch * 100), 1.0)
+
+    def test_impedance_chart_renders(self):
+        """The README's chart: 800 x 500 px, the two curves in the frame."""
+        path = os.path.join(DOCS, "horn-impedance.svg")
+        curves = ET.parse(path).getroot().findall(".//" + SVG + "polyline")
+        self.assertEqual([len(c.get("points").split()) for c in curves], [241, 241])
+        self.assertEqual(png_size(path, 96), (800, 500))
+
+
+def png_size(path, dpi):
+    """Width and height in pixels of the SVG rendered by rsvg-convert."""
+    with tempfile.TemporaryDirectory() as tmp:
+        png = os.path.join(tmp, "drawing.png")
+        subprocess.run(["rsvg-convert", "--dpi-x", str(dpi), "--dpi-y", str(dpi),
+                        "-o", png, path], check=True, timeout=60)
+        with open(png, "rb") as f:
+            header = f.read(24)
+    assert header[:8] == b"\x89PNG\r\n\x1a\n", path
+    return struct.unpack(">II", header[16:24])
 
 
 def missing_reader():
