@@ -51,11 +51,13 @@ TEST_P(SameBytes, AsTheDialogueWritesThem) {
   dialogue(std::string("F\r") + h.file_step + "\r", "bellform.txt", "dialogue.txt");
   dialogue(std::string("F\r") + h.screen_step + "\r", "bellform.txt", "screen.txt");
   const char* answers[][2] = {{"A", "horn.scr"}, {"G", "horn.mcr"}, {"D", "horn.dxf"},
-                              {"S", "horn.svg"}, {"S", "horn-pages.pdf"}};
+                              {"S", "horn.svg"}, {"S", "horn-pages.pdf"},
+                              {"I", "horn-impedance.csv"}, {"I", "horn-impedance.svg"}};
   for (const auto& a : answers) dialogue(std::string("M\r") + a[0], a[1], a[1] + 2);
   ASSERT_EQ(0, command_line({"--txt", "bellform.txt", "--step", h.file_step, "--scr",
                              "horn.scr", "--mcr", "horn.mcr", "--dxf", "horn.dxf", "--svg",
-                             "horn.svg", "--pdf", "horn-pages.pdf"}));
+                             "horn.svg", "--pdf", "horn-pages.pdf", "--impedance-csv",
+                             "horn-impedance.csv", "--impedance-svg", "horn-impedance.svg"}));
   EXPECT_EQ(file("dialogue.txt"), file("bellform.txt"));
   for (const auto& a : answers) EXPECT_EQ(file(a[1] + 2), file(a[1])) << a[1];
   ASSERT_EQ(0, command_line({"--txt", "bellform.txt"}));

@@ -104,6 +104,8 @@ class OptionsTest(unittest.TestCase):
              "bellform: Nothing to draw: the piece has fewer than two stations.\n", []),
             (horn + ["--txt", "missing/a.txt", "--scr", "b.scr"], 1,
              "bellform: cannot write 'missing/a.txt': .+\n", ["b.scr"]),
+            (horn + ["--length", "-5", "--impedance-csv", "a", "--txt", "b"], 1,
+             "bellform: Nothing to compute: the horn has no length.\n", []),
             (horn + ["--length", "100", "--mcr", "b.mcr"], 0,
              "bellform: note: Piece too long for stations 0.1 In. apart: step 0.3 In. used.\n",
              ["b.mcr"]),

@@ -8,9 +8,11 @@
 #include "design/report.h"
 #include "design/steps.h"
 #include "geometry/design_check.h"
+#include "geometry/impedance.h"
 #include "writers/data_file.h"
 #include "writers/drawing.h"
 #include "writers/drawing_pdf.h"
+#include "writers/impedance_files.h"
 #include "writers/script.h"
 
 namespace bellform {
@@ -52,6 +54,8 @@ bool lay_out(const Options& o, DesignRecord& rec) {
 
 // The passes the outputs need, each run once, on a record of its own.
 struct Passes {
+  Passes(const Options& o, const DesignRecord& h) : options(o), horn(h) {}
+
   const Options& options;
   const DesignRecord& horn;
   TextBuffer line = {};
@@ -60,6 +64,9 @@ struct Passes {
   bool sheet_done = false;
   Sheet sheet;
   const char* sheet_fault = nullptr;
+  bool impedance_done = false;
+  ImpedanceTable table;
+  const char* impedance_fault = nullptr;
 
   // The data file: at the step given, refused as F refuses it, or at the
   // stations of the first report.
@@ -109,6 +116,16 @@ struct Passes {
     return sheet_fault ? nullptr : &sheet;
   }
 
+  // The throat impedance, computed once for the table and the chart.
+  bool impedance() {
+    if (!impedance_done) {
+      impedance_fault = throat_impedance(horn.radii, horn.L, horn.D, table);
+      if (impedance_fault) message(impedance_fault);
+      impedance_done = true;
+    }
+    return impedance_fault == nullptr;
+  }
+
   // The template's pages, on the paper asked for or the unit's.
   bool pages(std::string& bytes) {
     const GivenDesign& d = options.design;
@@ -147,6 +164,14 @@ struct Passes {
       case Output::pdf:
         if (!drawing()) return false;
         return pages(bytes);
+      case Output::impedance_csv:
+        if (!impedance()) return false;
+        formatted = write_impedance_csv(bytes, table);
+        break;
+      case Output::impedance_svg:
+        if (!impedance()) return false;
+        formatted = write_impedance_svg(bytes, table, horn, first_screen_cutoff(horn));
+        break;
     }
     if (!formatted) message("a number of this horn is too long to write");
     return formatted;
@@ -170,7 +195,7 @@ bool write_output(const OutputRequest& out, const std::string& bytes) {
 int run_command_line(const Options& options) {
   DesignRecord horn;
   if (!lay_out(options, horn)) return 1;
-  Passes passes{options, horn, {}, false, {}, false, {}, nullptr};
+  Passes passes(options, horn);
   // Every output made before any is written: a design that gives one of
   // them nothing writes none.
   std::vector<std::string> bytes(options.outputs.size());

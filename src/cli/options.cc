@@ -80,6 +80,14 @@ const OptionRow option_rows[] = {
      [](Options&, Given& g, const char* v) { add_output(g, Output::svg, "--svg", v); }},
     {{"--pdf"}, "FILE", "its pages to print, as M then S (horn-pages.pdf)",
      [](Options&, Given& g, const char* v) { add_output(g, Output::pdf, "--pdf", v); }},
+    {{"--impedance-csv"}, "FILE", "the throat impedance table, as M then I",
+     [](Options&, Given& g, const char* v) {
+       add_output(g, Output::impedance_csv, "--impedance-csv", v);
+     }},
+    {{"--impedance-svg"}, "FILE", "the throat impedance chart, as M then I",
+     [](Options&, Given& g, const char* v) {
+       add_output(g, Output::impedance_svg, "--impedance-svg", v);
+     }},
     {{"--paper"}, "letter|a4", "the pages' paper (default: Letter, A4 with --mm)",
      [](Options&, Given& g, const char* v) { set_value(g, g.paper, "--paper", v); }},
 };

@@ -13,7 +13,7 @@ namespace bellform {
 enum class Action { dialogue, help, version, refuse, compute };
 
 // The files the command-line mode can write, one option each.
-enum class Output { txt, scr, mcr, dxf, svg, pdf };
+enum class Output { txt, scr, mcr, dxf, svg, pdf, impedance_csv, impedance_svg };
 
 struct OutputRequest {
   Output kind;
