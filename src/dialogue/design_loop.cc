@@ -1,6 +1,7 @@
 #include "dialogue/design_loop.h"
 
 #include "console/console.h"
+#include "console/console_size.h"
 #include "console/line_editor.h"
 #include "design/number.h"
 #include "design/record.h"
@@ -147,7 +148,10 @@ int design_loop(const Units& units) {
   loop.rec.units = units;
   loop.rec.step = units.first_step;
   open_console(banner);
-  set_console_window(0, 0, 80, 25);
+  // Column 0, row 0 to column 80, row 25, corners inclusive: one past the
+  // screen's last cell, which a console of just that size refuses, keeping
+  // the window it has.
+  set_console_window(0, 0, console_columns, console_rows);
   clear_screen();
   write_text(banner, attr_red);
   write_char('\n', attr_normal);
