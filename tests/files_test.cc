@@ -82,7 +82,9 @@ TEST_P(Replaced, WholeOrNotAtAll) {
   const std::string expected = c.written              ? new_text
                                : c.before == old_file ? old_text
                                                       : "<missing>";
-  if (c.before != directory) EXPECT_EQ(expected, contents(name));
+  if (c.before != directory) {
+    EXPECT_EQ(expected, contents(name));
+  }
   EXPECT_EQ(c.before == directory, fs::is_directory(name));
   // Nothing left beside it: only the file itself, or nothing at all.
   EXPECT_EQ(c.written || c.before != nothing ? std::set<std::string>{"horn.dxf"}
