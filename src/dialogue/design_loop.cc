@@ -58,8 +58,9 @@ void ask_dimensions(Loop& loop) {
     // Only an answer of 0 (or none) means the throat, not a tiny diameter
     // that comes out as zero inches.
     const double driver = ask(loop);
-    rec.D = driver == 0 ? rec.T : u.to_inches(driver);
-    const char* fault = design_fault(rec.W, rec.H, rec.T, rec.D);
+    const bool driver_typed = driver != 0;
+    rec.D = driver_typed ? u.to_inches(driver) : rec.T;
+    const char* fault = design_fault(rec.W, rec.H, rec.T, rec.D, driver_typed);
     if (!fault) break;
     write_text(fault, attr_red);
     write_char('\n', attr_normal);
