@@ -41,6 +41,7 @@ class OptionsTest(unittest.TestCase):
             (["-h"], 0, HELP, ""),
             (["/?"], 0, HELP, ""),
             (["--version", "-h"], 0, HELP, ""),
+            (["-h", "-V"], 0, HELP, ""),
             (["--version"], 0, version, ""),
             (["-V"], 0, version, ""),
             (["--mm", "--version"], 0, version, ""),
