@@ -16,7 +16,9 @@ namespace bellform::testing {
 
 // The text of a file, or "<missing>" when it cannot be read.
 std::string read_file(const std::filesystem::path& path);
-// One of the worked example's files (12 x 12, throat 2), computed independently.
+// One of the worked example's files (12 x 12, throat 2) in tests/data:
+// bellform.txt, horn.scr and horn.mcr computed independently of the program;
+// horn.dxf and horn-mm.* the program's own, read back by tests/readers.
 std::string example_file(const char* name);
 // The rows of a data file's table: dim X, W/2, height, H/W and area.
 std::vector<std::vector<double>> table_rows(const std::string& text);
