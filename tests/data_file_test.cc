@@ -18,7 +18,7 @@ TEST_F(DataFile, WorkedExampleAtHalfInchStepsMatchesTheExampleByteForByte) {
   EXPECT_EQ(example_file("bellform.txt"), file("bellform.txt"));
 
   // The screen of a file cycle: banner and maker line, the notice, the command line.
-  EXPECT_EQ("** Bellform Version 1.8c - 32 bit **  ** Quorvel **", row(0));
+  EXPECT_EQ(banner_text + "  ** Quorvel **", row(0));
   EXPECT_EQ(attr_red, attr_at(0, 0));
   EXPECT_EQ(attr_red, attr_at(38, 0));
   EXPECT_EQ("Data file is: bellform.txt", row(1));
@@ -38,35 +38,70 @@ TEST_F(DataFile, ANewLengthAfterwardsStartsFromTheFileStep) {
   EXPECT_EQ(0, row(5).find(" 1.00 ")) << row(5);
 }
 
-TEST_F(DataFile, RefusedStepsOpenNothingAndKeepTheStep) {
-  struct Case {
-    const char* step;
-    const char* message;
-  } cases[] = {
-      {"0", "The step must be a number above 0 In."},
-      {"-1", "The step must be a number above 0 In."},
-      {"abc", "The step must be a number above 0 In."},
-      {"+NAN", "The step must be a number above 0 In."},
-      {"+INF", "The step must be a number above 0 In."},
-      {"0.01", "Step too small: over 499 stations. Smallest step that fits: 0.03 In."},
-      {"1e-300", "Step too small: over 499 stations. Smallest step that fits: 0.03 In."},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.step);
-    TearDown();
-    SetUp();
-    std::filesystem::path existing = dir() / "bellform.txt";
-    { std::FILE* f = std::fopen(existing.string().c_str(), "wb"); std::fputs("kept", f); std::fclose(f); }
-    test_console::type(worked_example);
-    test_console::type(std::string("F\r") + c.step + "\r");
-    ASSERT_EQ(-1, run());
-    EXPECT_EQ("kept", file("bellform.txt"));
-    // A screen cycle again, at the step the screen pass had reached.
-    EXPECT_EQ(0, row(4).find(" 1.00 ")) << row(4);
-    EXPECT_EQ(c.message, row(17));
-    EXPECT_EQ(attr_red, attr_at(0, 17));
-    EXPECT_EQ(0, row(18).find("<Enter>-end"));
-  }
+// A refused step: no file opened, an existing one kept, and a screen cycle
+// again at the step the screen pass had reached, under the reason in red.
+struct RefusedStep {
+  const char* name;
+  const char* step;
+  const char* message;
+};
+
+class RefusedSteps : public Dialogue, public ::testing::WithParamInterface<RefusedStep> {};
+
+TEST_P(RefusedSteps, OpenNothingAndKeepTheStep) {
+  const RefusedStep& c = GetParam();
+  { std::FILE* f = std::fopen((dir() / "bellform.txt").string().c_str(), "wb"); std::fputs("kept", f); std::fclose(f); }
+  test_console::type(worked_example);
+  test_console::type(std::string("F\r") + c.step + "\r");
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ("kept", file("bellform.txt"));
+  EXPECT_EQ(0, row(4).find(" 1.00 ")) << row(4);
+  EXPECT_EQ(c.message, row(17));
+  EXPECT_EQ(attr_red, attr_at(0, 17));
+  EXPECT_EQ(0, row(18).find("<Enter>-end"));
+}
+
+constexpr const char* above_zero = "The step must be a number above 0 In.";
+constexpr const char* too_small =
+    "Step too small: over 499 stations. Smallest step that fits: 0.03 In.";
+
+INSTANTIATE_TEST_SUITE_P(
+    DataFile, RefusedSteps,
+    ::testing::Values(RefusedStep{"Zero", "0", above_zero},
+                      RefusedStep{"Negative", "-1", above_zero},
+                      RefusedStep{"Text", "abc", above_zero},
+                      RefusedStep{"NotANumber", "+NAN", above_zero},
+                      RefusedStep{"Infinite", "+INF", above_zero},
+                      RefusedStep{"TooSmall", "0.01", too_small},
+                      RefusedStep{"Tiny", "1e-300", too_small}),
+    [](const ::testing::TestParamInfo<RefusedStep>& info) { return info.param.name; });
+
+// A mouth a hair's breadth taller than the throat (the next double above 2)
+// puts the apex 2^58 inches behind the throat at a length of 64 inches.
+// There the doubles lie 64 apart: a step under 32 inches does not move the
+// walk at all, and no multiple of a hundredth tried comes near that.
+TEST_F(DataFile, WhenNoStepFitsNoneIsOffered) {
+  test_console::type("12\r2.0000000000000004\r2\r\r64\rF\r0.01\r");
+  ASSERT_EQ(-1, run());
+  const int command = row_starting("<Enter>-end");
+  ASSERT_GE(command, 1);
+  EXPECT_EQ("Step too small: over 499 stations.", row(command - 1));
+  EXPECT_EQ(attr_red, attr_at(0, command - 1));
+  EXPECT_FALSE(std::filesystem::exists(dir() / "bellform.txt"));
+}
+
+// The walk's rule: a station that lands exactly on the mouth is followed by
+// the mouth once more. At 5.25 inches the piece is 7.25 inches long (the
+// apex 1.05 behind the throat, 5.25 x 1.45 / 1.05 along the piece): 29
+// quarter-inch steps to the mouth, then the mouth again.
+TEST_F(DataFile, AStationOnTheMouthIsFollowedByTheMouthAgain) {
+  test_console::type(worked_example);
+  test_console::type("5.25\rF\r0.25\r");
+  ASSERT_EQ(-1, run());
+  const std::string text = file("bellform.txt");
+  EXPECT_EQ(31u, table_rows(text).size());
+  const std::string mouth = " 7.25 \t6.000 \t12.000 \t1.000 \t143.998\n";
+  EXPECT_NE(std::string::npos, text.find(mouth + mouth + "Throat to 2 In diameter")) << text;
 }
 
 TEST_F(DataFile, TheSmallestStepOfferedFits) {
@@ -89,7 +124,7 @@ TEST_F(DataFile, ANonSquareMouthIsHeightByWidth) {
   test_console::reset();
   test_console::type("20\r10\r2\r\r");
   ASSERT_EQ(-1, run());
-  EXPECT_EQ("Mouth dimensions = 10 x 20      ** Bellform Version 1.8c - 32 bit **", row(1));
+  EXPECT_EQ("Mouth dimensions = 10 x 20      " + banner_text, row(1));
 }
 
 // 7 x 31 with a throat of 1: 0.05 inch walks exactly 499 stations, the most

@@ -1,5 +1,6 @@
 #include "dialogue.h"
 
+#include <cstdio>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -22,6 +23,18 @@ std::string example_file(const char* name) {
   return read_file(fs::path(BELLFORM_DATA_DIR) / name);
 }
 
+std::vector<std::vector<double>> table_rows(const std::string& text) {
+  std::vector<std::vector<double>> rows;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    std::vector<double> v(5);
+    if (std::sscanf(line.c_str(), " %lf \t%lf \t%lf \t%lf \t%lf", &v[0], &v[1], &v[2],
+                    &v[3], &v[4]) == 5)
+      rows.push_back(v);
+  }
+  return rows;
+}
+
 std::string row(int y) { return test_console::screen().row_text(y); }
 
 std::uint16_t attr_at(int x, int y) { return test_console::screen().at(x, y).attr; }
@@ -34,6 +47,12 @@ int column_of(const std::string& text, int y) {
 int row_starting(const std::string& text) {
   for (int y = 0; y < test_console::screen().height(); ++y)
     if (row(y).rfind(text, 0) == 0) return y;
+  return -1;
+}
+
+int row_reading(const std::string& text) {
+  for (int y = 0; y < test_console::screen().height(); ++y)
+    if (row(y) == text) return y;
   return -1;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -15,8 +16,12 @@ namespace bellform::testing {
 
 // The text of a file, or "<missing>" when it cannot be read.
 std::string read_file(const std::filesystem::path& path);
-// One of the worked example's files (12 x 12, throat 2), computed independently.
+// One of the worked example's files (12 x 12, throat 2) in tests/data:
+// bellform.txt, horn.scr and horn.mcr computed independently of the program;
+// horn.dxf and horn-mm.* the program's own, read back by tests/readers.
 std::string example_file(const char* name);
+// The rows of a data file's table: dim X, W/2, height, H/W and area.
+std::vector<std::vector<double>> table_rows(const std::string& text);
 
 std::string row(int y);
 std::uint16_t attr_at(int x, int y);
@@ -24,6 +29,13 @@ std::uint16_t attr_at(int x, int y);
 int column_of(const std::string& text, int y);
 // The first row that starts with `text`, or -1.
 int row_starting(const std::string& text);
+// The first row that reads `text` exactly, trailing blanks aside, or -1.
+int row_reading(const std::string& text);
+
+// The banner as the title and the screens show it, with the version the
+// build sets (CMakeLists.txt).
+inline const std::string banner_text =
+    std::string("** Bellform Version ") + BELLFORM_VERSION + " - 32 bit **";
 
 // The answers for the worked example: 12, 12, 2 and Enter for the driver.
 constexpr const char* worked_example = "12\r12\r2\r\r";

@@ -3,12 +3,13 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "dialogue.h"
 #include "geometry/horn.h"
 #include "geometry/tractrix.h"
+#include "geometry/walk.h"
 
 namespace bellform {
 namespace {
@@ -17,30 +18,6 @@ std::string format(const char* pattern, double value) {
   char text[80];
   std::snprintf(text, sizeof text, pattern, value);
   return text;
-}
-
-std::string format_row(const Station& st) {
-  char text[80];
-  std::snprintf(text, sizeof text, " %.2f \t%.3f \t%.3f \t%.3f \t%.3f\n",
-                st.dim_x, st.half_w, st.height, st.h_over_w, st.area);
-  return text;
-}
-
-// Stations as a pass walks them: every step from the throat, the last one
-// clamped to the mouth.
-std::vector<Station> walk(const Frame& f, double rm, double step) {
-  std::vector<Station> stations;
-  bool last = false;
-  for (double s = f.s0; stations.size() < 1000;) {
-    stations.push_back(station_at(f, rm, s));
-    s = s + step;
-    if (s > f.sM) {
-      if (last) break;
-      last = true;
-      s = f.sM;
-    }
-  }
-  return stations;
 }
 
 struct Worked {
@@ -81,39 +58,44 @@ TEST(GeometryTest, WorkedExamplePrintsItsNumbers) {
   EXPECT_EQ("0.81", format("%.2f", adapter_thickness(2, w.L, w.radii.rm)));
 }
 
-TEST(GeometryTest, ThroatAndMouthStations) {
-  const Worked w;
-  EXPECT_EQ(" 0.00 \t1.000 \t2.000 \t1.000 \t4.000\n",
-            format_row(station_at(w.frame, w.radii.rm, w.frame.s0)));
-  EXPECT_EQ(" 11.27 \t6.000 \t12.000 \t1.000 \t143.998\n",
-            format_row(station_at(w.frame, w.radii.rm, w.frame.sM)));
+// The stations of a pass at `step`, by the walk the pass takes.
+std::vector<Station> stations(const Worked& w, double step) {
+  std::vector<Station> list;
+  Walk walk = start_walk(w.frame);
+  do {
+    list.push_back(station_at(w.frame, w.radii.rm, walk.s));
+  } while (list.size() <= max_stations && next_station(w.frame, step, walk));
+  return list;
 }
 
-TEST(GeometryTest, ScreenPassAtOneInch) {
+// Each station within half a unit of the last digit the data file prints:
+// two decimals for dim X, three for the rest; its Fc from the first two.
+TEST(GeometryTest, StationsHalfAnInchApartAreTheDataFiles) {
+  const std::vector<std::vector<double>> rows =
+      testing::table_rows(testing::example_file("bellform.txt"));
   const Worked w;
-  const std::vector<Station> st = walk(w.frame, w.radii.rm, 1.0);
-  ASSERT_EQ(13u, st.size());
-  EXPECT_EQ("11.00", format("%.2f", st[11].dim_x));
-  EXPECT_EQ("11.27", format("%.2f", st[12].dim_x));
-  EXPECT_EQ("283", format("%.0f", cutoff_frequency(st[0].area, st[1].area,
-                                                   st[1].dim_x)));
-}
-
-TEST(GeometryTest, FilePassAtHalfInchMatchesDataFile) {
-  std::ifstream file(BELLFORM_DATA_DIR "/bellform.txt");
-  ASSERT_TRUE(file) << "cannot read the data file";
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(file, line);) lines.push_back(line + "\n");
-  ASSERT_GE(lines.size(), 27u);
-
-  const Worked w;
-  const std::vector<Station> st = walk(w.frame, w.radii.rm, 0.5);
-  ASSERT_EQ(24u, st.size());
-  for (size_t i = 0; i < st.size(); ++i) {
-    EXPECT_EQ(lines[3 + i], format_row(st[i])) << "station " << i;
+  const std::vector<Station> st = stations(w, 0.5);
+  ASSERT_EQ(24u, rows.size());
+  ASSERT_EQ(rows.size(), st.size());
+  const double two_places = 0.005 + 1e-9, three_places = 0.0005 + 1e-9;
+  for (std::size_t i = 0; i < st.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_NEAR(rows[i][0], st[i].dim_x, two_places);
+    EXPECT_NEAR(rows[i][1], st[i].half_w, three_places);
+    EXPECT_NEAR(rows[i][2], st[i].height, three_places);
+    EXPECT_NEAR(rows[i][3], st[i].h_over_w, three_places);
+    EXPECT_NEAR(rows[i][4], st[i].area, three_places);
   }
-  EXPECT_EQ("282", format("%.0f", cutoff_frequency(st[0].area, st[1].area,
-                                                   st[1].dim_x)));
+  EXPECT_NEAR(282, cutoff_frequency(st[0].area, st[1].area, st[1].dim_x), 0.5);
+}
+
+// The README's screen: stations an inch apart, the mouth at 11.27, 283 Hz.
+TEST(GeometryTest, StationsAnInchApartAreTheScreens) {
+  const Worked w;
+  const std::vector<Station> st = stations(w, 1.0);
+  ASSERT_EQ(13u, st.size());
+  EXPECT_NEAR(11.27, st.back().dim_x, 0.005);
+  EXPECT_NEAR(283, cutoff_frequency(st[0].area, st[1].area, st[1].dim_x), 0.5);
 }
 
 TEST(GeometryTest, NaturalLengthThroatIsTheSquare) {

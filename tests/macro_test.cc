@@ -36,7 +36,7 @@ TEST_F(Macro, WorkedExampleInEveryDialectMatchesTheExamples) {
   // 114 stations: the throat edge, 113 segments and the last line.
   EXPECT_EQ(115, count_lines(file("horn.scr")));
 
-  EXPECT_EQ("** Bellform Version 1.8c - 32 bit **  ** Quorvel **", row(0));
+  EXPECT_EQ(banner_text + "  ** Quorvel **", row(0));
   EXPECT_EQ("Macro file is: horn.mcr", row(1));
   EXPECT_EQ(attr_yellow, attr_at(0, 1));
   EXPECT_EQ(attr_yellow, attr_at(22, 1));
@@ -113,7 +113,7 @@ TEST_F(Macro, OnlyAGDSOrIAnswerTheQuestion) {
   ASSERT_EQ(-1, run());
   EXPECT_FALSE(std::filesystem::exists(dir() / "horn.scr"));
   EXPECT_FALSE(std::filesystem::exists(dir() / "horn.mcr"));
-  EXPECT_EQ("** Bellform Version 1.8c - 32 bit **  ** Quorvel **", row(0));
+  EXPECT_EQ(banner_text + "  ** Quorvel **", row(0));
   EXPECT_EQ("Macro for: (A)-AutoCAD script (G)-General CADD (D)-DXF (S)-SVG (I)-Impedance ?",
             row(1));
   EXPECT_EQ("", row(2));
@@ -170,6 +170,19 @@ TEST_F(Macro, AFileThatCannotBeCreatedIsReportedInRed) {
     EXPECT_EQ(attr_red, attr_at(0, 1));
     EXPECT_EQ(0, row(2).find("<Enter>-end"));
   }
+}
+
+// 1.7e308 mm is a length the geometry lays out in inches, but its piece,
+// some 1.9e308 mm long, lies beyond the largest double: no drawing.
+TEST_F(Macro, APieceBeyondTheDoublesIsNotDrawn) {
+  test_console::type("304.8\r304.8\r50.8\r\r1.7e308\rM\rD");
+  test_console::type("m\rS");
+  ASSERT_EQ(-1, run(metric_units));
+  EXPECT_FALSE(std::filesystem::exists(dir() / "horn.dxf"));
+  EXPECT_FALSE(std::filesystem::exists(dir() / "horn.svg"));
+  EXPECT_EQ("Nothing to draw: the piece is too large to lay out.", row(1));
+  EXPECT_EQ(attr_red, attr_at(0, 1));
+  EXPECT_EQ(0, row(2).find("<Enter>-end"));
 }
 
 TEST_F(Macro, APieceOfFewerThanTwoStationsIsNotDrawn) {

@@ -69,7 +69,9 @@ TEST(NumberTest, ReadsWholeNumbersOnly) {
   for (const auto& c : cases) {
     double value = 0;
     EXPECT_EQ(c.taken, read_whole_number(c.text, c.comma, value)) << '"' << c.text << '"';
-    if (c.taken) EXPECT_EQ(c.value, value) << '"' << c.text << '"';
+    if (c.taken) {
+      EXPECT_EQ(c.value, value) << '"' << c.text << '"';
+    }
   }
 }
 

@@ -90,9 +90,9 @@ TEST(OutlineTest, WorkedExampleSidePanelLaidFlat) {
   // 12 x 12, throat 2, natural length, stations 0.1 inch apart.
   const Radii radii = design_radii(12, 12, 2);
   const Frame frame = layout_frame(radii, 12, natural_length(radii));
-  double x[outline_max_stations], w[outline_max_stations];
+  double x[max_stations], w[max_stations];
   int n = 0;
-  for (Walk walk = start_walk(frame); n < outline_max_stations;) {
+  for (Walk walk = start_walk(frame); n < max_stations;) {
     const Station st = station_at(frame, radii.rm, walk.s);
     x[n] = st.dim_x;
     w[n++] = st.half_w;

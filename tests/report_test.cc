@@ -23,7 +23,7 @@ TEST_F(Report, WorkedExampleOnTheScreen) {
   ASSERT_EQ(-1, run());
 
   EXPECT_EQ("Top and bottom piece length=11.27 In. ** Angle=52.7 Deg.", row(0));
-  EXPECT_EQ("Mouth dimensions = 12 x 12      ** Bellform Version 1.8c - 32 bit **", row(1));
+  EXPECT_EQ("Mouth dimensions = 12 x 12      " + banner_text, row(1));
   EXPECT_EQ(" dim X   W/2    Height   H/W    Area      ** Quorvel **", row(2));
   EXPECT_EQ(" 0.00   1.000   2.000   1.000   4.000", row(3));
   for (int i = 1; i <= 11; ++i)

@@ -33,8 +33,9 @@ bool lay_out(const Options& o, DesignRecord& rec) {
   rec.H = u.to_inches(d.H);
   rec.T = u.to_inches(d.T);
   // As the empty answer: the driver is the throat; so is a driver of 0.
-  rec.D = !d.has_driver || d.D == 0 ? rec.T : u.to_inches(d.D);
-  if (const char* fault = design_fault(rec.W, rec.H, rec.T, rec.D)) {
+  const bool driver_typed = d.has_driver && d.D != 0;
+  rec.D = driver_typed ? u.to_inches(d.D) : rec.T;
+  if (const char* fault = design_fault(rec.W, rec.H, rec.T, rec.D, driver_typed)) {
     message(fault);
     return false;
   }

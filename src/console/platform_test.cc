@@ -6,8 +6,6 @@
 #include <string>
 #include <utility>
 
-#include "console/console.h"
-#include "console/keys.h"
 #include "console/model_console.h"
 #include "console/native_file.h"
 #include "console/platform.h"
@@ -88,14 +86,9 @@ bool platform_write_standard_output(const char* data, std::size_t length, int& e
 
 namespace test_console {
 
-// Also forgets the process-wide console state, so that each test starts as
-// the process does: no console yet, no special key seen.
-void reset() {
+void reset_platform() {
   state() = TestConsole{};
   console_model() = ScreenModel{};
-  console_in = null_handle;
-  console_out = null_handle;
-  extended_key = 0;
 }
 
 void type(const std::string& text) {

@@ -10,11 +10,9 @@
 #include <cstdint>
 #include <string>
 
-namespace bellform {
+#include "console/console_size.h"
 
-// The console the program lays its screens out for.
-constexpr int console_columns = 80;
-constexpr int console_rows = 25;
+namespace bellform {
 
 struct Cell {
   unsigned char ch = ' ';

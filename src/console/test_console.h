@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "console/console.h"
 #include "console/input_event.h"
+#include "console/keys.h"
 #include "console/screen_model.h"
 
 namespace bellform::test_console {
@@ -20,8 +22,20 @@ struct ScriptEnded : std::runtime_error {
   ScriptEnded() : std::runtime_error("the scripted input ran out") {}
 };
 
-// A fresh console: blank screen, empty script, no title, files that work.
-void reset();
+// The platform's own state afresh: blank screen, empty script, no title,
+// files that work.
+void reset_platform();
+
+// A fresh console, as the process starts: the platform's state afresh, and
+// the console operations' process-wide state forgotten, no console opened
+// and no special key seen. Here rather than in the platform, which calls
+// nothing of the console operations.
+inline void reset() {
+  reset_platform();
+  console_in = null_handle;
+  console_out = null_handle;
+  extended_key = 0;
+}
 
 // Each typed character is its own burst: key down, then key up.
 void type(const std::string& text);

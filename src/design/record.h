@@ -3,12 +3,12 @@
 
 #include "design/units.h"
 #include "geometry/horn.h"
+#include "geometry/walk.h"
 
 namespace bellform {
 
-// Stations of the last pass: at most 499 and the end marker, a dim X of -1.
-constexpr int point_capacity = 500;
-constexpr int max_stations = point_capacity - 1;
+// Stations of the last pass, and after them the end marker, a dim X of -1.
+constexpr int point_capacity = max_stations + 1;
 // Rows a screen pass may show before its step is doubled.
 constexpr int screen_rows = 18;
 
@@ -26,8 +26,6 @@ enum class PassKind { screen, file, macro };
 // stations than the point list holds). Only the first cycle and the Square
 // command reset it to a quarter inch. In millimetres the same, from 5 mm and
 // with 2.5 mm for the macro (units.h).
-
-constexpr int text_size = 80;  // the line buffer and the prompt buffer
 
 struct PointList {
   double dim_x[point_capacity];

@@ -3,8 +3,6 @@
 
 #include <cstdarg>
 
-#include "design/record.h"
-
 // The version is set once, in the build (CMakeLists.txt).
 #ifndef BELLFORM_VERSION
 #error "BELLFORM_VERSION is defined by the build"
@@ -16,7 +14,9 @@ constexpr const char* version = BELLFORM_VERSION;
 constexpr const char* banner = "** Bellform Version " BELLFORM_VERSION " - 32 bit **";
 constexpr const char* maker_line = "  ** Quorvel **";
 
-using TextBuffer = char[text_size];
+// The line buffer and the prompt buffer: 80 bytes, the terminator included.
+constexpr int text_buffer_size = 80;
+using TextBuffer = char[text_buffer_size];
 
 // printf into a line or prompt buffer, never past its 80 bytes. A line too
 // long for it is cut to 79 characters; if it was a whole line its line feed

@@ -44,11 +44,39 @@ struct Units {
 };
 
 constexpr Units inch_units = {
-    false, 1.0, 1.0, 0.25, 0.1, 0.01,
-    {1, "in", 0.5, 0.01, 0.125, 0.5, 1.0, 72.0, 1.0}};
+    .metric = false,
+    .per_inch = 1.0,
+    .per_square_inch = 1.0,
+    .first_step = 0.25,
+    .macro_step = 0.1,
+    .step_grid = 0.01,
+    .drawing = {.dxf_insunits = 1,
+                .svg_unit = "in",
+                .margin = 0.5,
+                .stroke = 0.01,
+                .text_size = 0.125,
+                .dash = 0.5,
+                .gap = 1.0,
+                .points = 72.0,
+                .check_square = 1.0},
+};
 
 constexpr Units metric_units = {
-    true, 25.4, 645.16, 5 / 25.4, 2.5 / 25.4, 0.1 / 25.4,
-    {4, "mm", 10.0, 0.25, 3.0, 12.0, 25.0, 72.0 / 25.4, 25.0}};
+    .metric = true,
+    .per_inch = 25.4,
+    .per_square_inch = 645.16,
+    .first_step = 5 / 25.4,
+    .macro_step = 2.5 / 25.4,
+    .step_grid = 0.1 / 25.4,
+    .drawing = {.dxf_insunits = 4,
+                .svg_unit = "mm",
+                .margin = 10.0,
+                .stroke = 0.25,
+                .text_size = 3.0,
+                .dash = 12.0,
+                .gap = 25.0,
+                .points = 72.0 / 25.4,
+                .check_square = 25.0},
+};
 
 }  // namespace bellform

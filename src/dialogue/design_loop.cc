@@ -1,6 +1,7 @@
 #include "dialogue/design_loop.h"
 
 #include "console/console.h"
+#include "console/console_size.h"
 #include "console/line_editor.h"
 #include "design/number.h"
 #include "design/record.h"
@@ -57,8 +58,9 @@ void ask_dimensions(Loop& loop) {
     // Only an answer of 0 (or none) means the throat, not a tiny diameter
     // that comes out as zero inches.
     const double driver = ask(loop);
-    rec.D = driver == 0 ? rec.T : u.to_inches(driver);
-    const char* fault = design_fault(rec.W, rec.H, rec.T, rec.D);
+    const bool driver_typed = driver != 0;
+    rec.D = driver_typed ? u.to_inches(driver) : rec.T;
+    const char* fault = design_fault(rec.W, rec.H, rec.T, rec.D, driver_typed);
     if (!fault) break;
     write_text(fault, attr_red);
     write_char('\n', attr_normal);
@@ -147,7 +149,10 @@ int design_loop(const Units& units) {
   loop.rec.units = units;
   loop.rec.step = units.first_step;
   open_console(banner);
-  set_console_window(0, 0, 80, 25);
+  // Column 0, row 0 to column 80, row 25, corners inclusive: one past the
+  // screen's last cell, which a console of just that size refuses, keeping
+  // the window it has.
+  set_console_window(0, 0, console_columns, console_rows);
   clear_screen();
   write_text(banner, attr_red);
   write_char('\n', attr_normal);

@@ -39,8 +39,11 @@ const char* undefined_layout(double W, double H, double T) {
   return nullptr;
 }
 
-const char* driver_fault(double D, double rm) {
-  if (D < 0) return "The driver diameter must not be negative.";
+const char* driver_fault(double D, double rm, bool driver_typed) {
+  if (D < 0) {
+    return driver_typed ? "The driver diameter must not be negative."
+                        : "The throat side must not be negative.";
+  }
   // A point-sized driver would need an adapter of infinite length.
   if (D == 0) return "The driver diameter must be above zero.";
   if (D * 0.5 > rm) {
@@ -66,14 +69,15 @@ bool layout_is_finite(const Radii& radii, double H, double D, double L) {
 
 }  // namespace
 
-const char* design_fault(double W, double H, double T, double D) {
+const char* design_fault(double W, double H, double T, double D,
+                         bool driver_typed) {
   if (const char* fault = infinite_input(W, H, T, D)) return fault;
   if (const char* fault = undefined_layout(W, H, T)) return fault;
   const Radii radii = design_radii(W, H, T);
   if (!std::isfinite(radii.rm) || !std::isfinite(radii.rt) || radii.rt == 0) {
     return too_extreme;
   }
-  if (const char* fault = driver_fault(D, radii.rm)) return fault;
+  if (const char* fault = driver_fault(D, radii.rm, driver_typed)) return fault;
   const double L = natural_length(radii);
   if (!std::isfinite(L)) return too_extreme;
   // Areas so close that both radii round alike give no horn at all.

@@ -16,7 +16,7 @@ void add_vertex(Outline& out, double x, double y) {
 }
 
 int clamp(int count) {
-  return count > outline_max_stations ? outline_max_stations : count;
+  return count > max_stations ? max_stations : count;
 }
 
 // Stations at one distance from the throat are one station: the mouth

@@ -3,22 +3,20 @@
 #pragma once
 
 #include "geometry/horn.h"
+#include "geometry/walk.h"
 
 namespace bellform {
-
-// A pass walks at most this many stations.
-constexpr int outline_max_stations = 499;
 
 // Vertices in order, the closing edge from the last back to the first
 // implied. Never two consecutive equal vertices.
 struct Outline {
-  static constexpr int capacity = 2 * outline_max_stations;
+  static constexpr int capacity = 2 * max_stations;
   double x[capacity];
   double y[capacity];
   int count = 0;
 };
 
-// Both read the first `count` stations (at most outline_max_stations): x
+// Both read the first `count` stations (at most max_stations): x
 // the distance from the throat along the piece ("dim X"), w the half width
 // ("W/2"). Both go out along one edge to the mouth, (x0, +y0) ... (xn, +yn),
 // and back along the other, (xn, -yn) ... (x0, -y0). Both return false,

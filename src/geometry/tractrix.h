@@ -8,7 +8,7 @@ double tractrix_length(double y, double R);
 
 #ifdef BELLFORM_COUNT_TRACTRIX
 // Calls of tractrix_length so far: only in the benchmarks' own build of
-// tractrix.cc, so the program pays nothing for it.
+// the core (bench/), so the program pays nothing for it.
 extern long tractrix_length_calls;
 #endif
 

@@ -8,6 +8,10 @@
 
 namespace bellform {
 
+// The most stations a pass walks: the drawings' outlines and the point list
+// of a pass are sized by it, and a longer walk takes a wider step.
+constexpr int max_stations = 499;
+
 struct Walk {
   double s = 0;       // slant position of the current station
   bool last = false;  // the walk has been clamped to the mouth

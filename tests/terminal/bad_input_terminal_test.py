@@ -11,8 +11,10 @@ file may be left half-written. Every wait is bounded.
 
 import os
 import shlex
+import signal
 import subprocess
 import sys
+import time
 import unittest
 
 import tmux_pane
@@ -104,6 +106,50 @@ class BadInputTerminalTest(tmux_pane.PaneTest):
         self.assert_data_file_whole()
         p.keys("Enter")
         p.wait_for("the program to end", lambda: p.var("alternate_on") == "0")
+
+    def test_terminal_gone_with_hangup_ignored(self):
+        # Started with SIGHUP ignored (nohup), the program outlives its
+        # terminal. Its reads then fail for good: it must end at once with
+        # status 1 and its message, not wait or spin.
+        p = self.pane
+        p.run("cd %s && clear && (trap '' HUP; %s 2> err; echo $? > status)"
+              % (shlex.quote(self.workdir), shlex.quote(BELLFORM)))
+        p.wait_for("the first question",
+                   lambda: "Input mouth width" in "\n".join(p.rows()))
+        pid = self.program_in(self.workdir)
+        p.close()  # the terminal closed, the shell in it hung up
+        status = p.file("status")
+        deadline = time.monotonic() + TIMEOUT
+        while not self.written(status) and time.monotonic() < deadline:
+            time.sleep(0.02)
+        if not self.written(status) and pid:
+            os.kill(int(pid), signal.SIGKILL)  # no hangup will end it
+        self.assertTrue(self.written(status), "still running %gs after the "
+                        "terminal closed" % TIMEOUT)
+        with open(status) as f:
+            self.assertEqual(f.read(), "1\n")
+        with open(p.file("err")) as f:
+            self.assertEqual(f.read(), "bellform: the terminal's input is gone\n")
+
+    @staticmethod
+    def program_in(directory):
+        """The pid of the program running in `directory`, or None."""
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                if tmux_pane.proc(pid, "comm") == "bellform\n" and \
+                        os.readlink("/proc/%s/cwd" % pid) == directory:
+                    return pid
+            except OSError:
+                pass
+        return None
+
+    @staticmethod
+    def written(path):
+        """Whether the shell has written the whole line of `path`."""
+        if not os.path.exists(path):
+            return False
+        with open(path) as f:
+            return f.read().endswith("\n")
 
     def test_no_terminal(self):
         # A new session has no controlling terminal: /dev/tty cannot open.

@@ -30,14 +30,16 @@ class TerminalTest(tmux_pane.PaneTest):
 
     # -- helpers ------------------------------------------------------------
 
-    def start_probe(self):
+    def start_probe(self, term=None):
+        """The probe, under the pane's terminal type or `term`."""
         p = self.pane
         p.run("stty -g > %s; clear" % shlex.quote(p.file("before")))
         p.wait_for_file("before")
-        p.run(shlex.quote(PROBE))
+        p.run(("TERM=%s " % term if term else "") + shlex.quote(PROBE))
         p.wait_for("the probe's prompt",
                    lambda: p.rows()[2].startswith(PROMPT.rstrip()))
-        self.assertEqual(p.var("alternate_on"), "1")
+        if term is None:
+            self.assertEqual(p.var("alternate_on"), "1")
         self.pid = self.probe_pid()
 
     def probe_pid(self):
@@ -156,6 +158,19 @@ class TerminalTest(tmux_pane.PaneTest):
         self.type_key("7", "7", len(PROMPT) + 1, literal=True)
         self.pane.keys("C-c")
         self.assert_terminal_given_back(130)
+
+    def test_backspace_where_terminfo_says_ctrl_h(self):
+        # vt220's terminfo gives ^H as its Backspace key, yet the key of most
+        # terminals sends DEL: both erase.
+        self.start_probe(term="vt220")
+        for key, line in [("1", "1"), ("2", "12"), ("3", "123"),
+                          ("\x7f", "12"), ("\x08", "1")]:
+            self.type_key(key, line, len(PROMPT) + len(line), literal=True)
+        self.pane.keys("Enter")
+        self.pane.wait_for("the echo", lambda: self.pane.rows()[3].rstrip()
+                           == "You typed: 1")
+        self.pane.keys("q")
+        self.assert_terminal_given_back(0)
 
     def test_unknown_terminal_type(self):
         p = self.pane

@@ -20,7 +20,10 @@ data=${2:?usage: console_smoke.sh BELLFORM_EXE DATA_DIR}
 exe=$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")
 data=$(cd "$data" && pwd)
 pause=${BELLFORM_KEY_PAUSE:-0.3}
-title='** Bellform Version 1.8c - 32 bit **'
+# The window's title carries the version the build sets (CMakeLists.txt).
+version=$(sed -n 's/^set(BELLFORM_VERSION \(.*\))$/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
+[ -n "$version" ] || { echo "console_smoke: no version in CMakeLists.txt" >&2; exit 2; }
+title="** Bellform Version $version - 32 bit **"
 
 export WINEPREFIX=${WINEPREFIX:-$(dirname "$exe")/wine}
 export WINEDEBUG=-all
