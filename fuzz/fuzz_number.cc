@@ -3,6 +3,8 @@
 // it. The prefix the conversion should take is found here independently, and
 // on it the result must agree with strtod in the C locale (the only locale
 // the program runs in), which needs no hexadecimal or lower-case words then.
+// In millimetres a comma reads as a full stop does; a whole number, as the
+// command line takes it, reads as its prefix does.
 #include <cerrno>
 #include <cfloat>
 #include <cmath>
@@ -73,6 +75,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   text[length] = '\0';
 
   const double got = bellform::to_number(text.get());
+  std::string stops(text.get());
+  for (char& c : stops)
+    if (c == ',') c = '.';
+  const double with_comma = bellform::to_number(text.get(), true);
+  if (!same(with_comma, bellform::to_number(stops.c_str()))) fail(text.get(), with_comma, got);
+  double whole = 0;
+  if (bellform::read_whole_number(text.get(), true, whole) &&
+      (!std::isfinite(whole) || !same(whole, with_comma)))
+    fail(text.get(), whole, with_comma);
   const Expected want = expected_reading(text.get());
   if (want.word != 0) {
     if (!same(got, want.word)) fail(text.get(), got, want.word);
