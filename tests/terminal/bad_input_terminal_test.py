@@ -29,13 +29,7 @@ FILES = ("bellform.txt", "horn.scr", "horn.mcr")
 class BadInputTerminalTest(tmux_pane.PaneTest):
 
     def start(self):
-        p = self.pane
-        p.run("cd %s && stty -g > before; clear" % shlex.quote(self.workdir))
-        p.wait_for_file("before")
-        p.run(shlex.quote(BELLFORM))
-        p.wait_for("the first question", lambda: p.var("alternate_on") == "1"
-                   and "Input mouth width" in "\n".join(p.rows()))
-        self.pid = tmux_pane.child_pid(p, "bellform")
+        self.start_program(BELLFORM)
 
 
     def assert_ended_by_ctrl_c(self):

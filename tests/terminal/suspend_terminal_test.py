@@ -65,13 +65,7 @@ def text_without_console_colours(rows):
 class SuspendTest(tmux_pane.PaneTest):
 
     def start(self):
-        p = self.pane
-        p.run("cd %s && stty -g > before; clear" % shlex.quote(self.workdir))
-        p.wait_for_file("before")
-        p.run(shlex.quote(BELLFORM))
-        p.wait_for("the first question", lambda: p.var("alternate_on") == "1"
-                   and "Input mouth width" in "\n".join(p.rows()))
-        self.pid = tmux_pane.child_pid(p, "bellform")
+        self.start_program(BELLFORM)
 
     def test_stopped_and_brought_back(self):
         p = self.pane

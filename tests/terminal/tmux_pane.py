@@ -4,6 +4,7 @@ Shared by the real-terminal tests. Every wait is bounded by TIMEOUT.
 """
 
 import os
+import shlex
 import shutil
 import subprocess
 import tempfile
@@ -143,6 +144,18 @@ class PaneTest(unittest.TestCase):
     def tearDown(self):
         self.pane.close()
         shutil.rmtree(self.workdir, ignore_errors=True)
+
+    def start_program(self, program):
+        """Runs the program in the test's directory, the terminal's modes
+        saved beforehand in the file "before", and waits for its first
+        question."""
+        p = self.pane
+        p.run("cd %s && stty -g > before; clear" % shlex.quote(self.workdir))
+        p.wait_for_file("before")
+        p.run(shlex.quote(program))
+        p.wait_for("the first question", lambda: p.var("alternate_on") == "1"
+                   and "Input mouth width" in "\n".join(p.rows()))
+        self.pid = child_pid(p, "bellform")
 
     def type(self, keys):
         """Each character typed alone, a carriage return as Enter, each
