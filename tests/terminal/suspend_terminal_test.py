@@ -12,7 +12,6 @@ wait is bounded.
 
 import os
 import re
-import shlex
 import sys
 import unittest
 
