@@ -106,8 +106,12 @@ class BadInputTerminalTest(tmux_pane.PaneTest):
         # terminal. Its reads then fail for good: it must end at once with
         # status 1 and its message, not wait or spin.
         p = self.pane
-        p.run("cd %s && clear && (trap '' HUP; %s 2> err; echo $? > status)"
-              % (shlex.quote(self.workdir), shlex.quote(BELLFORM)))
+        # Under AddressSanitizer the leak check at exit stops the process
+        # to read its memory; with the session's leader gone it now and then
+        # never resumes. Leaks are checked on every other path.
+        p.run("cd %s && clear && (trap '' HUP; "
+              "ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0 %s 2> err; "
+              "echo $? > status)" % (shlex.quote(self.workdir), shlex.quote(BELLFORM)))
         p.wait_for("the first question",
                    lambda: "Input mouth width" in "\n".join(p.rows()))
         pid = self.program_in(self.workdir)
