@@ -37,60 +37,65 @@ void add_output(Given& g, Output kind, const char* name, const char* value) {
   g.any_design = true;
 }
 
-// One row an option: its spellings, the name of its value (nullptr for none),
-// its line in the help, and what it does. "/?" is the Windows form of help;
-// it is read on every system alike.
+// One row an option: its spellings, the name of its value (nullptr for a
+// flag), its line in the help, and what it does: a flag's effect, the value
+// of the design it gives, or the output it names. "/?" is the Windows form
+// of help; it is read on every system alike.
 struct OptionRow {
   const char* names[3];
   const char* value;
   const char* help;
-  void (*apply)(Options&, Given&, const char* value);
+  void (*flag)(Options&) = nullptr;
+  std::optional<std::string> Given::*field = nullptr;
+  Output output = Output::txt;
 };
 
 const OptionRow option_rows[] = {
     {{"-h", "--help", "/?"}, nullptr, "show this help and exit (/? is the Windows form)",
-     [](Options& o, Given&, const char*) { o.action = Action::help; }},
+     [](Options& o) { o.action = Action::help; }},
     {{"-V", "--version"}, nullptr, "show the version and exit",
-     [](Options& o, Given&, const char*) {
+     [](Options& o) {
        if (o.action != Action::help) o.action = Action::version;
      }},
     {{"--mm"}, nullptr,
      "millimetres: every length typed, shown and written in mm;\n"
      "a decimal comma reads as a point (304,8 is 304.8)",
-     [](Options& o, Given&, const char*) { o.millimetres = true; }},
-    {{"--mouth"}, "WxH", "the mouth's width and height, x between them (12x12)",
-     [](Options&, Given& g, const char* v) { set_value(g, g.mouth, "--mouth", v); }},
-    {{"--throat"}, "T", "the side of the square throat",
-     [](Options&, Given& g, const char* v) { set_value(g, g.throat, "--throat", v); }},
-    {{"--driver"}, "D", "the driver's throat diameter (default: T)",
-     [](Options&, Given& g, const char* v) { set_value(g, g.driver, "--driver", v); }},
-    {{"--length"}, "L", "the throat to mouth length (default: the natural one)",
-     [](Options&, Given& g, const char* v) { set_value(g, g.length, "--length", v); }},
-    {{"--step"}, "S", "the data file's station step, as F takes it",
-     [](Options&, Given& g, const char* v) { set_value(g, g.step, "--step", v); }},
-    {{"--txt"}, "FILE", "the data file, as F writes it (bellform.txt)",
-     [](Options&, Given& g, const char* v) { add_output(g, Output::txt, "--txt", v); }},
-    {{"--scr"}, "FILE", "the AutoCAD script, as M then A writes it (horn.scr)",
-     [](Options&, Given& g, const char* v) { add_output(g, Output::scr, "--scr", v); }},
-    {{"--mcr"}, "FILE", "the General CADD macro, as M then G (horn.mcr)",
-     [](Options&, Given& g, const char* v) { add_output(g, Output::mcr, "--mcr", v); }},
-    {{"--dxf"}, "FILE", "the DXF drawing, as M then D (horn.dxf)",
-     [](Options&, Given& g, const char* v) { add_output(g, Output::dxf, "--dxf", v); }},
-    {{"--svg"}, "FILE", "the SVG template, as M then S (horn.svg)",
-     [](Options&, Given& g, const char* v) { add_output(g, Output::svg, "--svg", v); }},
-    {{"--pdf"}, "FILE", "its pages to print, as M then S (horn-pages.pdf)",
-     [](Options&, Given& g, const char* v) { add_output(g, Output::pdf, "--pdf", v); }},
-    {{"--impedance-csv"}, "FILE", "the throat impedance table, as M then I",
-     [](Options&, Given& g, const char* v) {
-       add_output(g, Output::impedance_csv, "--impedance-csv", v);
-     }},
-    {{"--impedance-svg"}, "FILE", "the throat impedance chart, as M then I",
-     [](Options&, Given& g, const char* v) {
-       add_output(g, Output::impedance_svg, "--impedance-svg", v);
-     }},
-    {{"--paper"}, "letter|a4", "the pages' paper (default: Letter, A4 with --mm)",
-     [](Options&, Given& g, const char* v) { set_value(g, g.paper, "--paper", v); }},
+     [](Options& o) { o.millimetres = true; }},
+    {{"--mouth"}, "WxH", "the mouth's width and height, x between them (12x12)", nullptr, &Given::mouth},
+    {{"--throat"}, "T", "the side of the square throat", nullptr, &Given::throat},
+    {{"--driver"}, "D", "the driver's throat diameter (default: T)", nullptr, &Given::driver},
+    {{"--length"}, "L", "the throat to mouth length (default: the natural one)", nullptr,
+     &Given::length},
+    {{"--step"}, "S", "the data file's station step, as F takes it", nullptr, &Given::step},
+    {{"--txt"}, "FILE", "the data file, as F writes it (bellform.txt)", nullptr, nullptr,
+     Output::txt},
+    {{"--scr"}, "FILE", "the AutoCAD script, as M then A writes it (horn.scr)", nullptr, nullptr,
+     Output::scr},
+    {{"--mcr"}, "FILE", "the General CADD macro, as M then G (horn.mcr)", nullptr, nullptr,
+     Output::mcr},
+    {{"--dxf"}, "FILE", "the DXF drawing, as M then D (horn.dxf)", nullptr, nullptr,
+     Output::dxf},
+    {{"--svg"}, "FILE", "the SVG template, as M then S (horn.svg)", nullptr, nullptr,
+     Output::svg},
+    {{"--pdf"}, "FILE", "its pages to print, as M then S (horn-pages.pdf)", nullptr, nullptr,
+     Output::pdf},
+    {{"--impedance-csv"}, "FILE", "the throat impedance table, as M then I", nullptr, nullptr,
+     Output::impedance_csv},
+    {{"--impedance-svg"}, "FILE", "the throat impedance chart, as M then I", nullptr, nullptr,
+     Output::impedance_svg},
+    {{"--paper"}, "letter|a4", "the pages' paper (default: Letter, A4 with --mm)", nullptr,
+     &Given::paper},
 };
+
+void apply(const OptionRow& row, Options& options, Given& given, const char* value) {
+  if (row.flag) {
+    row.flag(options);
+  } else if (row.field) {
+    set_value(given, given.*row.field, row.names[0], value);
+  } else {
+    add_output(given, row.output, row.names[0], value);
+  }
+}
 
 const OptionRow* find_row(const std::string& name) {
   for (const OptionRow& row : option_rows)
@@ -180,7 +185,7 @@ Options read_options(int argc, const char* const argv[]) {
         break;
       }
     }
-    row->apply(options, given, value);
+    apply(*row, options, given, value);
   }
   if (!given.refusal.empty()) {
     options.action = Action::refuse;
