@@ -6,14 +6,13 @@
 #define NCURSES_WIDECHAR 1
 #endif
 #include <curses.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <string>
 
 #include "console/model_console.h"
 #include "console/screen_writer_posix.h"
 #include "console/terminal_posix.h"
+#include "console/write_all_posix.h"
 
 namespace bellform {
 
@@ -26,18 +25,8 @@ bool drawing = false;
 // Sends everything pending. A terminal that cannot be written to (hung up)
 // loses it: its input fails next and ends the program.
 void send_pending() {
-  std::size_t sent = 0;
-  while (sent < pending.size()) {
-    const ssize_t n =
-        write(terminal_fd(), pending.data() + sent, pending.size() - sent);
-    if (n > 0) {
-      sent += static_cast<std::size_t>(n);
-    } else if (n < 0 && errno == EINTR) {
-      continue;
-    } else {
-      break;
-    }
-  }
+  int ignored = 0;
+  write_all(terminal_fd(), pending.data(), pending.size(), ignored);
   pending.clear();
 }
 

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "console/native_file.h"
+#include "console/write_all_posix.h"
 
 namespace bellform {
 
@@ -144,23 +145,6 @@ bool native_begin_replace(const char* name, Replacement& r) {
 }
 
 // Byte for byte; a line feed stays a single 0x0A.
-static bool write_all(int fd, const char* data, std::size_t length, int& error) {
-  std::size_t done = 0;
-  while (done < length) {
-    const ssize_t n = ::write(fd, data + done, length - done);
-    if (n > 0) {
-      done += static_cast<std::size_t>(n);
-    } else if (n == 0) {
-      error = EIO;  // no progress: report it rather than spin
-      return false;
-    } else if (errno != EINTR) {
-      error = errno;
-      return false;
-    }
-  }
-  return true;
-}
-
 bool native_write_file(Replacement& r, const char* data, std::size_t length) {
   return write_all(descriptor(r.file), data, length, r.error);
 }

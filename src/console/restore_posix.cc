@@ -20,6 +20,7 @@
 #include <initializer_list>
 
 #include "console/terminal_posix.h"
+#include "console/write_all_posix.h"
 
 namespace bellform {
 
@@ -37,19 +38,15 @@ std::size_t leave_length = 0;
 char enter_sequence[512];
 std::size_t enter_length = 0;
 
-void write_all(const char* bytes, std::size_t length) {
-  while (length > 0) {
-    const ssize_t n = write(tty_fd, bytes, length);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return;
-    bytes += n;
-    length -= static_cast<std::size_t>(n);
-  }
+// What a handler sends: the terminal is given back as far as it can be.
+void send(const char* bytes, std::size_t length) {
+  int ignored = 0;
+  write_all(tty_fd, bytes, length, ignored);
 }
 
 void on_fatal_signal(int sig) {
   if (restore_armed) {
-    write_all(leave_sequence, leave_length);
+    send(leave_sequence, leave_length);
     tcsetattr(tty_fd, TCSANOW, &saved_tty);
   }
   // SA_RESETHAND has put back the default action: once this handler
@@ -71,7 +68,7 @@ void on_stop_signal(int) {
   const int saved_errno = errno;
   const bool armed = restore_armed != 0;
   if (armed) {
-    write_all(leave_sequence, leave_length);
+    send(leave_sequence, leave_length);
     tcsetattr(tty_fd, TCSADRAIN, &saved_tty);
   }
   // Stopped as the default action stops it, until SIGCONT.
@@ -84,7 +81,7 @@ void on_stop_signal(int) {
   catch_stop(on_stop_signal);
   if (armed && restore_armed) {
     if (program_tty_known) tcsetattr(tty_fd, TCSADRAIN, &program_tty);
-    write_all(enter_sequence, enter_length);
+    send(enter_sequence, enter_length);
     resumed = 1;
   }
   errno = saved_errno;

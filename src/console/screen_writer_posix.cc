@@ -7,6 +7,7 @@
 #include <curses.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstddef>
 #include <cstring>
 
@@ -71,22 +72,15 @@ std::uint8_t utf8_encode(wchar_t wc, char* out) {
   return 3;
 }
 
-int fg_of(int look) { return (look & 31) - 1; }
-
 bool is(const char* cap, const char* ansi) {
   return cap != nullptr && std::strcmp(cap, ansi) == 0;
 }
 
-char* put_number(int n, char* p) {
-  char digits[12];
-  int count = 0;
-  do {
-    digits[count++] = static_cast<char>('0' + n % 10);
-    n /= 10;
-  } while (n > 0);
-  while (count > 0) *p++ = digits[--count];
-  return p;
-}
+// A non-negative number's digits at p, which has room for them.
+char* put_number(int n, char* p) { return std::to_chars(p, p + 11, n).ptr; }
+
+// A look's foreground and background colours, -1 for none.
+int fg_of(int look) { return (look & 31) - 1; }
 int bg_of(int look) { return ((look >> 5) & 31) - 1; }
 
 }  // namespace
