@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "geometry/radiation.h"
 #include "geometry/tractrix.h"
@@ -11,7 +12,7 @@ namespace bellform {
 namespace {
 
 // Full precision here: the layout's short PI only shapes the printed digits.
-constexpr double pi = 3.14159265358979323846;
+using std::numbers::pi;
 constexpr double sound_speed = 13200;  // inches a second
 constexpr double top_frequency = 20480;
 

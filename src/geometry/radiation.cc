@@ -1,12 +1,13 @@
 #include "geometry/radiation.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace bellform {
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
+using std::numbers::pi;
 
 // Where the two forms of H1 meet: below, the series loses under 1e-9 to
 // cancellation; above, the expansion's smallest term is below 1e-10.

@@ -1,7 +1,6 @@
 #include "writers/pdf_text.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace bellform {
 
@@ -27,10 +26,7 @@ constexpr short widest = 833;
 
 }  // namespace
 
-void format_points(NumberText& text, double points) {
-  std::snprintf(text, sizeof text, "%.4f", points);
-  if (std::strcmp(text, "-0.0000") == 0) std::memmove(text, text + 1, std::strlen(text));
-}
+void format_points(NumberText& text, double points) { format_number(text, points, 4); }
 
 double helvetica_width(const std::string& text, double size) {
   long total = 0;

@@ -19,9 +19,11 @@ void TextOut::put(const char* format, ...) {
   bytes_.append(text, static_cast<std::size_t>(n));
 }
 
-void format_number(NumberText& text, double value) {
-  std::snprintf(text, sizeof text, "%.6f", value);
-  if (std::strcmp(text, "-0.000000") == 0) std::memmove(text, text + 1, std::strlen(text));
+void format_number(NumberText& text, double value, int decimals) {
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  // Only zeros and the point after the sign: a value that rounds to zero.
+  if (text[0] == '-' && std::strspn(text + 1, "0.") == std::strlen(text + 1))
+    std::memmove(text, text + 1, std::strlen(text));
 }
 
 }  // namespace bellform

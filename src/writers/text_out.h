@@ -28,9 +28,9 @@ class TextOut {
   bool ok_ = true;
 };
 
-// A coordinate with six decimals, C locale, never "-0.000000": room for
-// any finite double.
+// A coordinate with six decimals (or as many as asked), C locale, never a
+// negative zero such as "-0.000000": room for any finite double.
 using NumberText = char[328];
-void format_number(NumberText& text, double value);
+void format_number(NumberText& text, double value, int decimals = 6);
 
 }  // namespace bellform
