@@ -95,10 +95,8 @@ struct Passes {
     if (!macro_done) {
       macro = horn;
       macro.step = macro.units.macro_step;
-      std::string ignored;
-      TextSink sink(ignored);
+      NullSink sink;
       layout_pass(macro, PassKind::macro, sink, line);
-      report_trailer(macro, sink, line);
       if (macro.step_widened) {
         widened_step_note(macro, line);
         message(std::string("note: ") + line);
@@ -130,7 +128,7 @@ struct Passes {
   // The template's pages, on the paper asked for or the unit's.
   bool pages(std::string& bytes) {
     const GivenDesign& d = options.design;
-    const Paper paper = d.has_paper ? d.paper : horn.units.metric ? Paper::a4 : Paper::letter;
+    const Paper paper = d.has_paper ? d.paper : paper_of(horn.units);
     PageGrid grid;
     if (!page_grid(sheet, horn.units.drawing, paper, grid)) {
       message("the pages to print would be over " + std::to_string(max_pdf_pages));

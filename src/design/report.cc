@@ -115,8 +115,7 @@ double first_screen_cutoff(const DesignRecord& rec) {
   DesignRecord scratch = rec;
   scratch.step = scratch.units.first_step;
   scratch.Fc = NAN;
-  std::string thrown_away;
-  TextSink sink(thrown_away);
+  NullSink sink;
   TextBuffer line = {};
   layout_pass(scratch, PassKind::screen, sink, line);
   return scratch.Fc;

@@ -40,6 +40,14 @@ class TextSink : public ReportSink {
   std::size_t start_;
 };
 
+// A pass run for its stations and numbers alone: the report goes nowhere.
+class NullSink : public ReportSink {
+ public:
+  void new_page() override {}
+  void text(const char*, std::uint16_t) override {}
+  void aside(const char*, std::uint16_t) override {}
+};
+
 // Computes the frame for rec.L, walks the stations from rec.step, prints the
 // header and rows through the sink and fills the point list. A screen pass
 // that needs more than 18 rows is redone with twice the step. A macro pass

@@ -76,7 +76,7 @@ void yellow_line(const char* text) {
 // unit, with their own line under the template's; true when written.
 bool pages_file(const Sheet& sheet, const Units& units, TextBuffer& line) {
   const char* name = "horn-pages.pdf";
-  const Paper paper = units.metric ? Paper::a4 : Paper::letter;
+  const Paper paper = paper_of(units);
   PageGrid grid;
   const bool fits = page_grid(sheet, units.drawing, paper, grid);
   std::string bytes;

@@ -14,6 +14,9 @@ namespace bellform {
 // (210 x 297 mm).
 enum class Paper { letter, a4 };
 
+// The paper of the user's unit: Letter in inches, A4 in millimetres.
+inline Paper paper_of(const Units& units) { return units.metric ? Paper::a4 : Paper::letter; }
+
 // No more pages than this: nobody tapes more together, and the file grows
 // with every page.
 constexpr int max_pdf_pages = 1000;
