@@ -7,19 +7,19 @@ files are those the dialogue tests prove the program writes byte for byte;
 the stations are cross-checked against the independent horn.scr.
 
 Usage: drawing_readers_test.py DATA_DIR DOCS_DIR
-A missing reader skips the test (exit 77) unless BELLFORM_REQUIRE_READERS
-is set, as CI sets it: there a missing reader fails.
+A missing reader skips the test (readers.py).
 """
 
 import os
 import re
-import shutil
 import struct
 import subprocess
 import sys
 import tempfile
 import unittest
 import xml.etree.ElementTree as ET
+
+import readers
 
 DATA, DOCS = (sys.argv[1:3] + ["", ""])[:2]
 SVG = "{http://www.w3.org/2000/svg}"
@@ -140,23 +140,6 @@ def png_size(path, dpi):
     return struct.unpack(">II", header[16:24])
 
 
-def missing_reader():
-    try:
-        import ezdxf  # noqa: F401
-    except ImportError:
-        return "ezdxf (Debian package python3-ezdxf) for " + sys.executable
-    if shutil.which("rsvg-convert") is None:
-        return "rsvg-convert (Debian package librsvg2-bin)"
-    return None
-
-
 if __name__ == "__main__":
-    if not os.path.isdir(DATA) or not os.path.isdir(DOCS):
-        sys.exit("usage: drawing_readers_test.py DATA_DIR DOCS_DIR")
-    missing = missing_reader()
-    if missing:
-        if os.environ.get("BELLFORM_REQUIRE_READERS"):
-            sys.exit("drawing_readers_test: FAIL: missing " + missing)
-        print("drawing_readers_test: SKIPPED: missing " + missing)
-        sys.exit(77)
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    readers.main("drawing_readers_test", programs=(("rsvg-convert", "librsvg2-bin"),),
+                 modules=(("ezdxf", "python3-ezdxf"),))

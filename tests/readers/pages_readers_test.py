@@ -6,19 +6,19 @@ must make rsvg-convert's render of the same horn's SVG without its caption
 a seam. The files are those the dialogue tests prove the program writes.
 
 Usage: pages_readers_test.py DATA_DIR DOCS_DIR
-A missing reader skips the test (exit 77) unless BELLFORM_REQUIRE_READERS
-is set, as CI sets it: there a missing reader fails.
+A missing reader skips the test (readers.py).
 """
 
 import math
 import os
 import re
-import shutil
 import subprocess
 import sys
 import tempfile
 import unittest
 import xml.etree.ElementTree as ET
+
+import readers
 
 DATA, DOCS = (sys.argv[1:3] + ["", ""])[:2]
 SVG = "{http://www.w3.org/2000/svg}"
@@ -155,26 +155,8 @@ class Pages(unittest.TestCase):
             self.assertAlmostEqual((middle[1] - middle[0]) / px, square, delta=0.05)
 
 
-def missing_reader():
-    for program, package in (("qpdf", "qpdf"), ("pdfinfo", "poppler-utils"),
-                             ("pdftoppm", "poppler-utils"), ("rsvg-convert", "librsvg2-bin")):
-        if shutil.which(program) is None:
-            return "%s (Debian package %s)" % (program, package)
-    for module, package in (("numpy", "python3-numpy"), ("PIL", "python3-pil")):
-        try:
-            __import__(module)
-        except ImportError:
-            return "%s (Debian package %s) for %s" % (module, package, sys.executable)
-    return None
-
-
 if __name__ == "__main__":
-    if not os.path.isdir(DATA) or not os.path.isdir(DOCS):
-        sys.exit("usage: pages_readers_test.py DATA_DIR DOCS_DIR")
-    missing = missing_reader()
-    if missing:
-        if os.environ.get("BELLFORM_REQUIRE_READERS"):
-            sys.exit("pages_readers_test: FAIL: missing " + missing)
-        print("pages_readers_test: SKIPPED: missing " + missing)
-        sys.exit(77)
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    readers.main("pages_readers_test",
+                 programs=(("qpdf", "qpdf"), ("pdfinfo", "poppler-utils"),
+                           ("pdftoppm", "poppler-utils"), ("rsvg-convert", "librsvg2-bin")),
+                 modules=(("numpy", "python3-numpy"), ("PIL", "python3-pil")))

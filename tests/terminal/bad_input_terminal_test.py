@@ -32,17 +32,6 @@ class BadInputTerminalTest(tmux_pane.PaneTest):
         self.start_program(BELLFORM)
 
 
-    def assert_ended_by_ctrl_c(self):
-        p = self.pane
-        p.keys("C-c")
-        p.wait_for("the alternate screen to be left",
-                   lambda: p.var("alternate_on") == "0")
-        p.run("echo $? > status; stty -g > after")
-        self.assertEqual(p.wait_for_file("after"), p.wait_for_file("before"))
-        self.assertEqual(p.wait_for_file("status"), "130")
-        for name in ("status", "after", "before"):
-            os.remove(p.file(name))
-
     def test_ctrl_c_at_every_prompt(self):
         # What is typed before Ctrl+C, and the files that must be whole then.
         prompts = [

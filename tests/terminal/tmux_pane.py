@@ -157,6 +157,20 @@ class PaneTest(unittest.TestCase):
                    and "Input mouth width" in "\n".join(p.rows()))
         self.pid = child_pid(p, "bellform")
 
+    def assert_ended_by_ctrl_c(self):
+        """Ctrl+C ends the program with status 130 and the terminal's modes
+        as they were before it (the file "before"); the three files it
+        leaves are removed, for a program started again."""
+        p = self.pane
+        p.keys("C-c")
+        p.wait_for("the alternate screen to be left",
+                   lambda: p.var("alternate_on") == "0")
+        p.run("echo $? > status; stty -g > after")
+        self.assertEqual(p.wait_for_file("after"), p.wait_for_file("before"))
+        self.assertEqual(p.wait_for_file("status"), "130")
+        for name in ("status", "after", "before"):
+            os.remove(p.file(name))
+
     def type(self, keys):
         """Each character typed alone, a carriage return as Enter, each
         taken by the program (self.pid) before the next is sent."""
