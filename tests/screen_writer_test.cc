@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -379,129 +378,123 @@ TEST(ScreenWriter, EveryCellInTheConsolesColoursAfterRandomChanges) {
   }
 }
 
-// A prompt and an answer being typed, as on the first question.
-class Typing : public testing::Test {
- protected:
-  void start(const char* type) {
-    info_.reset();  // one terminfo entry loaded at a time
-    info_ = std::make_unique<Terminfo>(type);
-    ASSERT_TRUE(info_->loaded());
-    writer_ = ScreenWriter();
-    model_ = ScreenModel();
-    writer_.load_capabilities(true);
+// The writer on one terminal type, its first screen already sent.
+class Session {
+ public:
+  explicit Session(const char* type, bool utf8 = true) : info_(type) {
+    EXPECT_TRUE(info_.loaded()) << type;
+    writer_.load_capabilities(utf8);
     writer_.resize(25, 80);
-    model_.set_cursor(0, 1);
-    model_.write("Input mouth width  (In.) > ", 27);
-    std::string sent;
-    writer_.update(model_, sent);
+    update();
   }
-  std::string key(const char* echo) {
-    model_.write(echo, std::char_traits<char>::length(echo));
+  std::string update() {
     std::string sent;
     writer_.update(model_, sent);
     return sent;
   }
+  // Text written at the cursor in `attr` (0: the attribute as it is).
+  std::string write(std::uint16_t attr, const char* text) {
+    if (attr != 0) model_.set_attribute(attr);
+    model_.write(text, std::char_traits<char>::length(text));
+    return update();
+  }
+  std::string move(int x) {
+    model_.set_cursor(x, model_.cursor_y());
+    return update();
+  }
+  ScreenWriter& writer() { return writer_; }
+  ScreenModel& model() { return model_; }
 
-  std::unique_ptr<Terminfo> info_;
+ private:
+  Terminfo info_;
   ScreenWriter writer_;
   ScreenModel model_;
 };
 
-TEST_F(Typing, ACharacterAtTheEndOfTheAnswerIsThatByteAlone) {
+// The first question's prompt, the answer's start typed after it.
+constexpr const char* prompt = "Input mouth width  (In.) > ";
+constexpr int answer_x = 27;
+
+TEST(ScreenWriter, ACharacterAtTheEndOfTheAnswerIsThatByteAlone) {
   for (const char* type : {"xterm-256color", "tmux-256color", "linux", "ansi"}) {
     SCOPED_TRACE(type);
-    start(type);
+    Session s(type);
+    s.model().set_cursor(0, 1);
+    s.write(0, prompt);
     for (int i = 0; i < 40; ++i) {
       const char c[2] = {static_cast<char>('0' + i % 10), '\0'};
-      EXPECT_EQ(key(c), c) << "key " << i;
+      EXPECT_EQ(s.write(0, c), c) << "key " << i;
     }
   }
 }
 
-TEST_F(Typing, BackspaceIsABlankBetweenTwoStepsBack) {
-  start("xterm-256color");
-  key("123456789");
-  EXPECT_EQ(key("\b \b"), "\b \b");
-  start("ansi");  // its step back is \E[D
-  key("123456789");
-  EXPECT_EQ(key("\b \b"), "\x1b[D \x1b[D");
+// What one change sends: a key, a cursor move, a colour, with the prompt
+// and "123456789" typed before it, in grey on black.
+struct Change {
+  const char* name;
+  const char* type;
+  bool utf8;
+  std::uint16_t before_attr;  // a first key in this attribute, 0: none
+  const char* before;
+  std::uint16_t attr;  // the change's attribute, 0: as it is
+  const char* text;    // written, or nullptr: the cursor moves to x
+  int x;
+  const char* sent;
+};
+
+void PrintTo(const Change& c, std::ostream* os) { *os << c.name; }
+
+class Changes : public testing::TestWithParam<Change> {};
+
+TEST_P(Changes, SendOnlyWhatChanged) {
+  const Change& c = GetParam();
+  Session s(c.type, c.utf8);
+  s.model().set_cursor(0, 1);
+  s.write(7, prompt);
+  s.write(0, "123456789");
+  if (c.before) s.write(c.before_attr, c.before);
+  const std::string sent = c.text ? s.write(c.attr, c.text) : s.move(c.x);
+  EXPECT_EQ(c.sent, sent);
 }
 
-TEST_F(Typing, TheCursorAloneMovesByItsCheapestWay) {
-  start("xterm-256color");
-  key("123456789");
-  model_.set_cursor(27 + 8, 1);  // Left
-  std::string sent;
-  writer_.update(model_, sent);
-  EXPECT_EQ(sent, "\b");
-  model_.set_cursor(27 + 9, 1);  // Right: the digit written again
-  sent.clear();
-  writer_.update(model_, sent);
-  EXPECT_EQ(sent, "9");
-  model_.set_cursor(27, 1);  // Home: nine steps back at once
-  sent.clear();
-  writer_.update(model_, sent);
-  EXPECT_EQ(sent, "\x1b[9D");
-  model_.set_cursor(0, 1);  // the start of the row
-  sent.clear();
-  writer_.update(model_, sent);
-  EXPECT_EQ(sent, "\r");
-}
-
-TEST_F(Typing, AColourChangeSendsTheColourAlone) {
-  start("xterm-256color");
-  model_.set_attribute(4);  // red on black
-  EXPECT_EQ(key("x"), "\x1b[31mx");
-  model_.set_attribute(14);  // yellow on black
-  EXPECT_EQ(key("y"), "\x1b[93my");
-  model_.set_attribute(7);
-  EXPECT_EQ(key("z"), "\x1b[37mz");
-}
-
-TEST(ScreenWriter, EightColoursShowIntensityAsBoldTakenBackBySgr0) {
-  Terminfo info("xterm");
-  ASSERT_TRUE(info.loaded());
-  ScreenWriter writer;
-  writer.load_capabilities(true);
-  writer.resize(25, 80);
-  ScreenModel model;
-  std::string sent;
-  writer.update(model, sent);
-  model.set_attribute(14);
-  model.write("y", 1);
-  sent.clear();
-  writer.update(model, sent);
-  EXPECT_EQ(sent, "\x1b[1m\x1b[33my");
-  model.set_attribute(7);
-  model.write("g", 1);
-  sent.clear();
-  writer.update(model, sent);
-  EXPECT_EQ(sent, "\x1b(B\x1b[m\x1b[37m\x1b[40mg");
-}
+INSTANTIATE_TEST_SUITE_P(
+    ScreenWriter, Changes,
+    testing::Values(
+        // Backspace: a blank between two steps back; ansi's step is \E[D.
+        Change{"Backspace", "xterm-256color", true, 0, nullptr, 0, "\b \b", 0, "\b \b"},
+        Change{"BackspaceOnAnsi", "ansi", true, 0, nullptr, 0, "\b \b", 0,
+               "\x1b[D \x1b[D"},
+        // The cursor alone, by its cheapest way.
+        Change{"Left", "xterm-256color", true, 0, nullptr, 0, nullptr, answer_x + 8, "\b"},
+        Change{"RightWritesTheDigitAgain", "xterm-256color", true, 0, "\b", 0, nullptr,
+               answer_x + 9, "9"},
+        Change{"HomeNineStepsAtOnce", "xterm-256color", true, 0, nullptr, 0, nullptr, answer_x,
+               "\x1b[9D"},
+        Change{"StartOfTheRow", "xterm-256color", true, 0, nullptr, 0, nullptr, 0, "\r"},
+        // A colour change sends the colour alone.
+        Change{"Red", "xterm-256color", true, 0, nullptr, 4, "x", 0, "\x1b[31mx"},
+        Change{"Yellow", "xterm-256color", true, 0, nullptr, 14, "y", 0, "\x1b[93my"},
+        Change{"GreyAfterRed", "xterm-256color", true, 4, "x", 7, "z", 0, "\x1b[37mz"},
+        // Eight colours: intensity as bold, taken back by sgr0.
+        Change{"BrightOnEightColours", "xterm", true, 0, nullptr, 14, "y", 0,
+               "\x1b[1m\x1b[33my"},
+        Change{"BoldTakenBack", "xterm", true, 14, "y", 7, "g", 0,
+               "\x1b(B\x1b[m\x1b[37m\x1b[40mg"},
+        // Without UTF-8, glyphs above ASCII are question marks.
+        Change{"WithoutUtf8", "xterm-256color", false, 0, nullptr, 0, "\xC5\x01", 0, "??"}),
+    [](const testing::TestParamInfo<Change>& info) { return info.param.name; });
 
 TEST(ScreenWriter, LeavingGivesTheTerminalsOwnAttributesBack) {
-  Terminfo info("xterm-256color");
-  ASSERT_TRUE(info.loaded());
-  ScreenWriter writer;
-  writer.load_capabilities(true);
-  writer.resize(25, 80);
+  Session s("xterm-256color");
   std::string sent;
-  writer.leave(sent);
+  s.writer().leave(sent);
   // Plain attributes, the terminal's own colours, the bottom line cleared.
   EXPECT_EQ(sent, "\x1b(B\x1b[m\x1b[39;49m\x1b[25;1H\x1b[K");
 }
 
 TEST(ScreenWriter, PaddingIsLeftToTputs) {
-  Terminfo info("vt100");  // sgr0, bold and cup carry $<n> padding
-  ASSERT_TRUE(info.loaded());
-  ScreenWriter writer;
-  writer.load_capabilities(true);
-  writer.resize(25, 80);
-  ScreenModel model;
-  model.set_attribute(14);
-  model.write("bold", 4);
-  std::string sent;
-  writer.update(model, sent);
+  Session s("vt100");  // sgr0, bold and cup carry $<n> padding
+  const std::string sent = s.write(14, "bold");
   EXPECT_EQ(sent.find('$'), std::string::npos) << sent;
 }
 
@@ -523,21 +516,6 @@ TEST(ScreenWriter, AClearedMonochromeScreenNeedsOnlyItsText) {
   term.feed(sent);
   expect_shows(term, model, {"vt100", Palette::none, true, 25, 80}, sent);
   EXPECT_LT(sent.size(), 30u) << sent;
-}
-
-TEST(ScreenWriter, WithoutUtf8GlyphsAboveAsciiAreQuestionMarks) {
-  Terminfo info("xterm-256color");
-  ASSERT_TRUE(info.loaded());
-  ScreenWriter writer;
-  writer.load_capabilities(false);
-  writer.resize(25, 80);
-  ScreenModel model;
-  std::string sent;
-  writer.update(model, sent);
-  model.write("\xC5\x01", 2);
-  sent.clear();
-  writer.update(model, sent);
-  EXPECT_EQ(sent, "??");
 }
 
 }  // namespace
