@@ -1,6 +1,7 @@
 // Bad input through the whole dialogue: what the user sees for each kind.
 // docs/bad-input.md lists these with the other tests behind its rows.
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #ifndef _WIN32
@@ -176,29 +177,60 @@ TEST_F(BadInput, AHugeStepGivesTheThroatAndTheMouth) {
                                          "Throat to 2 In diameter"));
 }
 
-// A write error that shows only when the file is closed (a full disk on a
-// network file system) is a failed write.
-TEST_F(BadInput, AFailedCloseIsReportedLikeAFailedWrite) {
-  struct Case {
-    const char* commands;
-    const char* message;
-  } cases[] = {
-      {"F\r0.5\r", "Could not write the data file bellform.txt."},
-      {"M\rA", "Could not write the macro file horn.scr."},
-      {"M\rG", "Could not write the macro file horn.mcr."},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.commands);
-    test_console::reset();
-    test_console::fail_closes(true);
-    test_console::type(worked_example);
-    test_console::type(c.commands);
-    ASSERT_EQ(-1, run());
-    EXPECT_EQ(c.message, row(1));
-    EXPECT_EQ(attr_red, attr_at(0, 1));
-    EXPECT_EQ(0, row(2).find("<Enter>-end")) << row(2);
-  }
+// A disk that fills up under a file of that name: a write that fails, or a
+// close that does (a full disk on a network file system), is reported like
+// a file that cannot be created, and the file written before stays whole,
+// with nothing left beside it.
+struct FullDisk {
+  const char* name;  // of the test
+  const char* commands;
+  const char* file;
+  bool closes;  // the close fails, else the write
+  const char* message;
+  const char* next;  // the start of the row under it
+};
+
+void PrintTo(const FullDisk& c, std::ostream* os) { *os << c.name; }
+
+class Failing : public BadInput, public ::testing::WithParamInterface<FullDisk> {};
+
+TEST_P(Failing, TheRedLineAndTheOldFileKept) {
+  const FullDisk& c = GetParam();
+  const std::string old_text = "the old file, longer than the new one\n";
+  { std::ofstream(c.file, std::ios::binary) << old_text; }
+  test_console::fail_writes(!c.closes);
+  test_console::fail_closes(c.closes);
+  test_console::type(worked_example);
+  test_console::type(c.commands);
+  ASSERT_EQ(-1, run());
+  EXPECT_EQ(c.message, row(1));
+  EXPECT_EQ(attr_red, attr_at(0, 1));
+  EXPECT_EQ(0, row(2).find(c.next)) << row(2);
+  EXPECT_EQ(old_text, file(c.file));
+  EXPECT_EQ(1, std::distance(fs::directory_iterator(dir()), fs::directory_iterator()));
 }
+
+const char* const command_line = "<Enter>-end";
+
+INSTANTIATE_TEST_SUITE_P(
+    BadInput, Failing,
+    ::testing::Values(
+        FullDisk{"DataFileWrite", "F\r0.5\r", "bellform.txt", false,
+                 "Could not write the data file bellform.txt.", command_line},
+        FullDisk{"DataFileClose", "F\r0.5\r", "bellform.txt", true,
+                 "Could not write the data file bellform.txt.", command_line},
+        FullDisk{"ScriptWrite", "M\rA", "horn.scr", false,
+                 "Could not write the macro file horn.scr.", command_line},
+        FullDisk{"ScriptClose", "M\rA", "horn.scr", true,
+                 "Could not write the macro file horn.scr.", command_line},
+        FullDisk{"MacroClose", "M\rG", "horn.mcr", true,
+                 "Could not write the macro file horn.mcr.", command_line},
+        FullDisk{"DxfWrite", "M\rD", "horn.dxf", false,
+                 "Could not write the drawing file horn.dxf.", command_line},
+        FullDisk{"SvgClose", "M\rS", "horn.svg", true,
+                 "Could not write the drawing file horn.svg.",
+                 "Could not write the drawing file horn-pages.pdf."}),
+    [](const ::testing::TestParamInfo<FullDisk>& info) { return info.param.name; });
 
 #ifndef _WIN32
 // Runs `dialogue` as a user the permission bits apply to, and returns what it

@@ -19,9 +19,7 @@
 #include <unistd.h>
 #endif
 
-#include "console/attributes.h"
 #include "console/test_console.h"
-#include "dialogue.h"
 
 namespace bellform::testing {
 namespace {
@@ -175,51 +173,6 @@ TEST_F(Files, ADeviceIsWrittenInPlace) {
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
 }
 #endif
-
-// Each file the dialogue writes, with a failing write or close: the red
-// line, and the file written before still there, whole.
-struct FailedFile {
-  const char* name;  // of the test
-  const char* commands;
-  const char* file;
-  bool closes;  // the close fails, else the write
-  const char* message;
-};
-
-void PrintTo(const FailedFile& c, std::ostream* os) { *os << c.name; }
-
-class DialogueFile : public Dialogue, public ::testing::WithParamInterface<FailedFile> {};
-
-TEST_P(DialogueFile, AFailureKeepsTheOldFile) {
-  const FailedFile& c = GetParam();
-  { std::ofstream(c.file, std::ios::binary) << old_text; }
-  test_console::fail_writes(!c.closes);
-  test_console::fail_closes(c.closes);
-  test_console::type(worked_example);
-  test_console::type(c.commands);
-  ASSERT_EQ(-1, run());
-  EXPECT_EQ(c.message, row(1));
-  EXPECT_EQ(attr_red, attr_at(0, 1));
-  EXPECT_EQ(old_text, file(c.file));
-  EXPECT_EQ(1, std::distance(fs::directory_iterator(dir()), fs::directory_iterator()));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, DialogueFile,
-    ::testing::Values(
-        FailedFile{"DataFileWrite", "F\r0.5\r", "bellform.txt", false,
-                   "Could not write the data file bellform.txt."},
-        FailedFile{"DataFileClose", "F\r0.5\r", "bellform.txt", true,
-                   "Could not write the data file bellform.txt."},
-        FailedFile{"ScriptWrite", "M\rA", "horn.scr", false,
-                   "Could not write the macro file horn.scr."},
-        FailedFile{"MacroClose", "M\rG", "horn.mcr", true,
-                   "Could not write the macro file horn.mcr."},
-        FailedFile{"DxfWrite", "M\rD", "horn.dxf", false,
-                   "Could not write the drawing file horn.dxf."},
-        FailedFile{"SvgClose", "M\rS", "horn.svg", true,
-                   "Could not write the drawing file horn.svg."}),
-    [](const ::testing::TestParamInfo<FailedFile>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace bellform::testing
