@@ -13,15 +13,14 @@ default to xterm-256color, the answer to 40 characters; --show prints the
 bytes of those two keys as well. Only prints: nothing is asserted.
 """
 
-import fcntl
+import argparse
 import os
-import pty
 import select
 import signal
-import struct
 import sys
-import termios
 import time
+
+import pty_program
 
 QUIET = 0.15   # seconds without output: the key has been drawn
 LIMIT = 5.0    # seconds to wait for anything at all
@@ -47,11 +46,7 @@ def read_until_quiet(fd):
 
 
 def measure(program, term, length, show):
-    pid, fd = pty.fork()
-    if pid == 0:
-        os.environ.update(TERM=term, LANG="C.UTF-8", LC_ALL="C.UTF-8")
-        os.execv(program, [program])
-    fcntl.ioctl(fd, termios.TIOCSWINSZ, struct.pack("HHHH", 25, 80, 0, 0))
+    pid, fd = pty_program.start([program], term)
     try:
         start = read_until_quiet(fd)
         if b"Input mouth width" not in start:
@@ -79,19 +74,14 @@ def measure(program, term, length, show):
 
 
 def main():
-    args = sys.argv[1:]
-    show = "--show" in args
-    args = [a for a in args if a != "--show"]
-    length = 40
-    if "--length" in args:
-        i = args.index("--length")
-        length = int(args[i + 1])
-        del args[i:i + 2]
-    if not args:
-        sys.exit(__doc__)
-    program = args[0]
-    for term in args[1:] or ["xterm-256color"]:
-        measure(program, term, length, show)
+    parser = argparse.ArgumentParser(description="Bytes sent to the terminal a key.")
+    parser.add_argument("program")
+    parser.add_argument("terms", nargs="*", default=["xterm-256color"])
+    parser.add_argument("--length", type=int, default=40)
+    parser.add_argument("--show", action="store_true")
+    args = parser.parse_args()
+    for term in args.terms:
+        measure(args.program, term, args.length, args.show)
 
 
 if __name__ == "__main__":

@@ -15,17 +15,16 @@ The terminal type defaults to xterm-256color; --top N lists the N
 functions that cost the most.
 """
 
-import fcntl
+import argparse
 import os
-import pty
 import re
 import select
 import shutil
-import struct
 import sys
 import tempfile
-import termios
 import time
+
+import pty_program
 
 LIMIT = 60.0   # seconds to wait for the program to take a key (valgrind is slow)
 KEYS = ["1", "2", "\r", "1", "2", "\r", "2", "\r", "\r",
@@ -148,28 +147,19 @@ def self_costs(path):
 
 
 def main():
-    args = sys.argv[1:]
-    top = 0
-    if "--top" in args:
-        i = args.index("--top")
-        top = int(args[i + 1])
-        del args[i:i + 2]
-    if not args:
-        sys.exit(__doc__)
-    program = os.path.abspath(args[0])
-    term = args[1] if len(args) > 1 else "xterm-256color"
+    parser = argparse.ArgumentParser(description="Instructions of a scripted dialogue.")
+    parser.add_argument("program")
+    parser.add_argument("term", nargs="?", default="xterm-256color")
+    parser.add_argument("--top", type=int, default=0)
+    args = parser.parse_args()
+    program, term, top = os.path.abspath(args.program), args.term, args.top
     valgrind = shutil.which("valgrind")
     if valgrind is None:
         sys.exit("instructions.py: valgrind is not installed")
     work = tempfile.mkdtemp(prefix="bellform-ir-")
     out = os.path.join(work, "callgrind.out")
-    pid, fd = pty.fork()
-    if pid == 0:
-        os.chdir(work)
-        os.environ.update(TERM=term, LANG="C.UTF-8", LC_ALL="C.UTF-8")
-        os.execv(valgrind, [valgrind, "--tool=callgrind", "-q",
-                            "--callgrind-out-file=" + out, program])
-    fcntl.ioctl(fd, termios.TIOCSWINSZ, struct.pack("HHHH", 25, 80, 0, 0))
+    pid, fd = pty_program.start([valgrind, "--tool=callgrind", "-q",
+                                 "--callgrind-out-file=" + out, program], term, work)
     wait_for_key_wait(pid, fd, None)
     for key in KEYS:
         before = proc_wait_state(pid)
