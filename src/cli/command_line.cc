@@ -106,13 +106,14 @@ struct Passes {
     return macro;
   }
 
-  const Sheet* drawing() {
+  // The sheet of the drawings, laid out once; false when there is none.
+  bool drawing() {
     if (!sheet_done) {
       sheet_fault = lay_out_sheet(macro_pass(), sheet);
       if (sheet_fault) message(sheet_fault);
       sheet_done = true;
     }
-    return sheet_fault ? nullptr : &sheet;
+    return sheet_fault == nullptr;
   }
 
   // The throat impedance, computed once for the table and the chart.
