@@ -15,7 +15,6 @@
 #include <string>
 
 #include "console/console.h"
-#include "console/test_console.h"
 #include "design/record.h"
 #include "design/report.h"
 #include "dialogue/design_loop.h"
@@ -25,6 +24,7 @@
 #include "geometry/impedance.h"
 #include "geometry/tractrix.h"
 #include "geometry/walk.h"
+#include "test_platform/test_console.h"
 
 namespace bellform {
 namespace {

@@ -19,9 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "console/test_console.h"
 #include "dialogue/design_loop.h"
 #include "key_script.h"
+#include "test_platform/test_console.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include "console/console.h"
 #include "console/keys.h"
 #include "console/line_editor.h"
-#include "console/test_console.h"
 #include "key_script.h"
+#include "test_platform/test_console.h"
 
 namespace {
 

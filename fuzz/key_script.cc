@@ -1,7 +1,7 @@
 #include "key_script.h"
 
 #include "console/keys.h"
-#include "console/test_console.h"
+#include "test_platform/test_console.h"
 
 namespace bellform::fuzz {
 

@@ -3,8 +3,8 @@
 
 #include "cli/command_line.h"
 #include "cli/options.h"
-#include "console/files.h"
 #include "dialogue/design_loop.h"
+#include "files/files.h"
 
 namespace {
 

@@ -15,6 +15,7 @@
 
 #include "console/console.h"
 #include "console/keys.h"
+#include "design/attributes.h"
 #include "dialogue.h"
 
 namespace bellform::testing {

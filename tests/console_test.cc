@@ -7,7 +7,8 @@
 #include <random>
 #include <string>
 
-#include "console/test_console.h"
+#include "design/attributes.h"
+#include "test_platform/test_console.h"
 
 namespace bellform {
 namespace {

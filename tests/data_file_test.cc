@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "console/console.h"
+#include "design/attributes.h"
 #include "dialogue.h"
 
 namespace bellform::testing {

@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "geometry/design_check.h"
+#include "design/design_check.h"
 #include "geometry/horn.h"
 
 namespace bellform {

@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "console/console.h"
+#include "design/attributes.h"
 #include "dialogue.h"
 
 namespace bellform::testing {

@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "console/test_console.h"
 #include "design/units.h"
+#include "test_platform/test_console.h"
 
 namespace bellform::testing {
 

@@ -1,6 +1,6 @@
 // Every file is replaced whole: written beside the old one and renamed over
 // it, so a failure on the way leaves the old file as it was.
-#include "console/files.h"
+#include "files/files.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@
 #include <unistd.h>
 #endif
 
-#include "console/test_console.h"
+#include "test_platform/test_console.h"
 
 namespace bellform::testing {
 namespace {

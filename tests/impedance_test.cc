@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "design/attributes.h"
 #include "dialogue.h"
 #include "geometry/impedance.h"
 #include "geometry/radiation.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "console/console.h"
-#include "console/test_console.h"
+#include "test_platform/test_console.h"
 
 namespace bellform {
 namespace {

@@ -8,7 +8,8 @@
 
 #include "console/console.h"
 #include "console/keys.h"
-#include "console/test_console.h"
+#include "design/attributes.h"
+#include "test_platform/test_console.h"
 
 namespace bellform {
 namespace {

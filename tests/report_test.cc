@@ -1,5 +1,6 @@
 // The report on the screen: header, rows, trailer and the command line.
 #include "console/console.h"
+#include "design/attributes.h"
 #include "dialogue.h"
 #include "geometry/horn.h"
 #include "geometry/walk.h"

@@ -1,4 +1,4 @@
-// The console's terminal writer (src/console/screen_writer_posix.cc) against
+// The console's terminal writer (src/terminal/screen_writer.cc) against
 // the terminfo entries of real terminals: its bytes are played on a small
 // terminal emulator here, which must then show the console model cell for
 // cell in the console's explicit colours. The emulator knows only the
@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "console/cp437.h"
 #include "console/screen_model.h"
-#include "console/screen_writer_posix.h"
+#include "terminal/cp437.h"
+#include "terminal/screen_writer.h"
 
 #ifndef NCURSES_WIDECHAR
 #define NCURSES_WIDECHAR 1

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <string>
 
-#include "console/files.h"
+#include "design/design_check.h"
 #include "design/record.h"
 #include "design/report.h"
 #include "design/steps.h"
-#include "geometry/design_check.h"
+#include "files/files.h"
 #include "geometry/impedance.h"
 #include "writers/data_file.h"
 #include "writers/drawing.h"

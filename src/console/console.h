@@ -3,7 +3,6 @@
 
 #include <cstdint>
 
-#include "console/attributes.h"
 #include "console/handle.h"
 
 namespace bellform {

@@ -16,12 +16,12 @@ namespace bellform {
 
 struct Cell {
   unsigned char ch = ' ';
-  std::uint16_t attr = 7;
+  std::uint16_t attr = default_attr;
 };
 
 class ScreenModel {
  public:
-  ScreenModel();  // blanks in attribute 7, cursor at 0,0, attribute 7
+  ScreenModel();  // blanks in the default attribute, cursor at 0,0
 
   int width() const { return console_columns; }
   int height() const { return console_rows; }
@@ -52,7 +52,7 @@ class ScreenModel {
   Cell cells_[console_rows][console_columns];
   int cursor_x_ = 0;
   int cursor_y_ = 0;
-  std::uint16_t attr_ = 7;
+  std::uint16_t attr_ = default_attr;
 };
 
 }  // namespace bellform

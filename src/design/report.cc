@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "console/attributes.h"
+#include "design/attributes.h"
 #include "geometry/walk.h"
 
 namespace bellform {

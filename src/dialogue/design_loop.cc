@@ -3,6 +3,8 @@
 #include "console/console.h"
 #include "console/console_size.h"
 #include "console/line_editor.h"
+#include "design/attributes.h"
+#include "design/design_check.h"
 #include "design/number.h"
 #include "design/record.h"
 #include "design/report.h"
@@ -10,7 +12,6 @@
 #include "dialogue/file_command.h"
 #include "dialogue/macro_command.h"
 #include "dialogue/screen_sink.h"
-#include "geometry/design_check.h"
 
 namespace bellform {
 

@@ -3,11 +3,12 @@
 #include <string>
 
 #include "console/console.h"
-#include "console/files.h"
 #include "console/line_editor.h"
+#include "design/attributes.h"
 #include "design/number.h"
 #include "design/steps.h"
 #include "dialogue/screen_sink.h"
+#include "files/files.h"
 #include "writers/data_file.h"
 
 namespace bellform {

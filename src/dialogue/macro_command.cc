@@ -4,9 +4,10 @@
 #include <string>
 
 #include "console/console.h"
-#include "console/files.h"
 #include "console/keys.h"
+#include "design/attributes.h"
 #include "design/report.h"
+#include "files/files.h"
 #include "geometry/impedance.h"
 #include "writers/drawing.h"
 #include "writers/drawing_pdf.h"

@@ -1,6 +1,6 @@
 #include "writers/data_file.h"
 
-#include "console/attributes.h"
+#include "design/attributes.h"
 
 namespace bellform {
 

@@ -6,6 +6,7 @@
 #include "console/console.h"
 #include "console/keys.h"
 #include "console/line_editor.h"
+#include "design/attributes.h"
 
 int main() {
   using namespace bellform;

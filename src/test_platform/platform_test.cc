@@ -7,9 +7,9 @@
 #include <utility>
 
 #include "console/model_console.h"
-#include "console/native_file.h"
 #include "console/platform.h"
-#include "console/test_console.h"
+#include "files/file_platform.h"
+#include "test_platform/test_console.h"
 
 namespace bellform {
 

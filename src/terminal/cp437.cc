@@ -1,4 +1,4 @@
-#include "console/cp437.h"
+#include "terminal/cp437.h"
 
 namespace bellform {
 

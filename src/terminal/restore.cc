@@ -19,8 +19,8 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "console/terminal_posix.h"
-#include "console/write_all_posix.h"
+#include "files/write_all_posix.h"
+#include "terminal/terminal.h"
 
 namespace bellform {
 

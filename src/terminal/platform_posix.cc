@@ -1,10 +1,10 @@
 // The console of a POSIX process: the console model (model_console.cc) on
-// the process's own terminal (terminal_posix.h), opened and read with
+// the process's own terminal (terminal.h), opened and read with
 // ncursesw and drawn by the console's own writer over terminfo, and files on
-// the file system (file_posix.cc).
+// the file system (native_file_posix.cc).
 #include "console/model_console.h"
 #include "console/platform.h"
-#include "console/terminal_posix.h"
+#include "terminal/terminal.h"
 
 namespace bellform {
 

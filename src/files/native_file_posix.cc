@@ -8,8 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "console/native_file.h"
-#include "console/write_all_posix.h"
+#include "files/native_file.h"
+#include "files/write_all_posix.h"
 
 namespace bellform {
 

@@ -1,4 +1,4 @@
-// Files on the machine's own file system: file_posix.cc or file_win32.cc.
+// Files on the machine's own file system: native_file_posix.cc or native_file_win32.cc.
 // The platform layer's file primitives pass straight through to these; the
 // test console puts switches in between that make a write or a close fail,
 // as a full disk does.

@@ -1,7 +1,6 @@
 // The file primitives of the real platforms, POSIX and Windows alike:
-// straight through to the file system (file_posix.cc or file_win32.cc).
-#include "console/native_file.h"
-#include "console/platform.h"
+// straight through to the file system (native_file.h).
+#include "files/file_platform.h"
 
 namespace bellform {
 

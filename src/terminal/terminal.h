@@ -1,21 +1,14 @@
-// The POSIX console's parts, one job to a file, behind platform_posix.cc:
-//   terminal_posix.cc  the process's own terminal under curses: opened on
-//                      /dev/tty, given back at exit
-//   title_posix.cc     the console's title on the terminal
-//   restore_posix.cc   the terminal given back when a signal ends the process,
-//                      and around a stop (Ctrl+Z)
-//   draw_posix.cc      the console model drawn in colour, only what changed,
-//                      by the console's own writer (screen_writer_posix.h)
-//   input_posix.cc     curses keys and mouse events as console key events
-// The console speaks code page 437 (cp437.h) on a terminal that speaks
-// UTF-8; elsewhere the bytes above 0x7F show as '?'.
+// The POSIX terminal's parts behind platform_posix.cc, each in its own file
+// of this folder, named in the comment above its calls. The console speaks
+// code page 437 (cp437.h) on a terminal that speaks UTF-8; elsewhere the
+// bytes above 0x7F show as '?'.
 #pragma once
 
 #include "console/input_event.h"
 
 namespace bellform {
 
-// terminal_posix.cc. Without a usable terminal the process ends with a line
+// terminal.cc. Without a usable terminal the process ends with a line
 // on standard error and status 2.
 void start_terminal();
 bool terminal_started();
@@ -24,7 +17,7 @@ int terminal_fd();  // the terminal's output, for bytes curses must not see
 // The terminal's input is gone for good: its modes back, status 1.
 [[noreturn]] void input_lost();
 
-// title_posix.cc.
+// title.cc.
 void send_title(const char* title);
 
 // Whether a terminfo string capability is present.
@@ -32,7 +25,7 @@ inline bool usable(const char* cap) {
   return cap != nullptr && cap != reinterpret_cast<const char*>(-1);
 }
 
-// restore_posix.cc. The terminal's modes as the shell left them, taken
+// restore.cc. The terminal's modes as the shell left them, taken
 // before curses changes them; false when `fd` is not a terminal.
 bool remember_terminal(int fd);
 // SIGINT, SIGTERM and SIGHUP give the terminal back before they end the
@@ -50,7 +43,7 @@ void remember_program_modes();
 // the terminal shows is then unknown.
 bool resumed_from_stop();
 
-// draw_posix.cc. Only the cells that changed since the last render are sent,
+// draw.cc. Only the cells that changed since the last render are sent,
 // in one write; after a resize or a stop everything is drawn again.
 void start_drawing();  // once curses has made its one update
 void stop_drawing();   // the terminal's normal attributes back, before endwin
@@ -58,7 +51,7 @@ void render();
 void redraw_all();
 void flush_drawing();  // whatever is held reaches the terminal
 
-// input_posix.cc. Waits for the next key or mouse event; a typed character
+// input.cc. Waits for the next key or mouse event; a typed character
 // outside the code page is dropped. start_input prepares the keyboard.
 void start_input();
 InputEvent wait_for_event();

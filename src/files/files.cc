@@ -1,6 +1,6 @@
-#include "console/files.h"
+#include "files/files.h"
 
-#include "console/platform.h"
+#include "files/file_platform.h"
 
 namespace bellform {
 

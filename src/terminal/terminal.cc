@@ -2,10 +2,10 @@
 // redirected standard streams do not matter. The program runs on the
 // terminal's alternate screen, the nearest thing to a console window of its
 // own, and gives the terminal back whole however it ends: at exit here, and
-// on SIGINT, SIGTERM and SIGHUP in restore_posix.cc, which also gives it back
+// on SIGINT, SIGTERM and SIGHUP in restore.cc, which also gives it back
 // for a stop (Ctrl+Z) and takes it again on the way back. Curses sets the
 // terminal's modes, reads the keys and makes one update to start with; the
-// console's own writer draws from then on (draw_posix.cc).
+// console's own writer draws from then on (draw.cc).
 #ifndef NCURSES_WIDECHAR
 #define NCURSES_WIDECHAR 1
 #endif
@@ -21,7 +21,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "console/terminal_posix.h"
+#include "terminal/terminal.h"
 
 #if !NCURSES_WIDECHAR
 #error "the console needs the wide-character curses (ncursesw)"

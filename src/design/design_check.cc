@@ -1,4 +1,4 @@
-#include "geometry/design_check.h"
+#include "design/design_check.h"
 
 #include <cmath>
 

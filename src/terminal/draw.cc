@@ -1,5 +1,5 @@
 // The console model drawn on the terminal by the console's own writer
-// (screen_writer_posix.h): it remembers what the terminal shows, its colours
+// (screen_writer.h): it remembers what the terminal shows, its colours
 // and its cursor, so each render sends only what changed, in one write.
 // Curses reads the keys; it draws nothing after its first update.
 #ifndef NCURSES_WIDECHAR
@@ -10,9 +10,9 @@
 #include <string>
 
 #include "console/model_console.h"
-#include "console/screen_writer_posix.h"
-#include "console/terminal_posix.h"
-#include "console/write_all_posix.h"
+#include "files/write_all_posix.h"
+#include "terminal/screen_writer.h"
+#include "terminal/terminal.h"
 
 namespace bellform {
 

@@ -11,9 +11,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include "console/cp437.h"
 #include "console/keys.h"
-#include "console/terminal_posix.h"
+#include "terminal/cp437.h"
+#include "terminal/terminal.h"
 
 namespace bellform {
 

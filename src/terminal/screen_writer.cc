@@ -1,8 +1,8 @@
-// The console's writer over terminfo (screen_writer_posix.h).
+// The console's writer over terminfo (screen_writer.h).
 #ifndef NCURSES_WIDECHAR
 #define NCURSES_WIDECHAR 1
 #endif
-#include "console/screen_writer_posix.h"
+#include "terminal/screen_writer.h"
 
 #include <curses.h>
 
@@ -11,8 +11,8 @@
 #include <cstddef>
 #include <cstring>
 
-#include "console/cp437.h"
-#include "console/terminal_posix.h"
+#include "terminal/cp437.h"
+#include "terminal/terminal.h"
 
 // Last: term.h names every capability as a macro (lines, columns, ...).
 #include <term.h>

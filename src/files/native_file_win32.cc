@@ -8,7 +8,7 @@
 
 #include <limits>
 
-#include "console/native_file.h"
+#include "files/native_file.h"
 
 namespace bellform {
 

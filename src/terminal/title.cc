@@ -14,8 +14,8 @@
 #include <cwchar>
 #include <initializer_list>
 
-#include "console/cp437.h"
-#include "console/terminal_posix.h"
+#include "terminal/cp437.h"
+#include "terminal/terminal.h"
 
 namespace bellform {
 
