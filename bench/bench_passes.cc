@@ -129,10 +129,10 @@ void BM_MacroPass(benchmark::State& state, Horn horn) {
   TextBuffer line = {};
   TextBuffer prompt = {};
   run_counted(state, rec, [&] {
-    rec.step = inch_units.macro_step;
+    rec.step = inch_units.outline_step;
     ScreenSink screen;
     test_console::type("A");
-    layout_pass(rec, PassKind::macro, screen, line);
+    layout_pass(rec, PassKind::outline, screen, line);
     report_trailer(rec, screen, line);
     macro_export(rec, line, prompt);
   });

@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "cli/options.h"
 #include "dialogue.h"
+#include "writers/outputs.h"
 
 namespace bellform::testing {
 namespace {
@@ -28,7 +30,7 @@ void PrintTo(const Horn& h, std::ostream* os) { *os << h.name; }
 class SameBytes : public Dialogue, public ::testing::WithParamInterface<Horn> {
  protected:
   // The dialogue's files, renamed out of the way of the next command.
-  void dialogue(const std::string& commands, const char* written, const char* as) {
+  void dialogue(const std::string& commands, const char* written, const std::string& as) {
     test_console::reset();
     test_console::type(GetParam().answers);
     test_console::type(commands);
@@ -50,18 +52,36 @@ TEST_P(SameBytes, AsTheDialogueWritesThem) {
   const Horn& h = GetParam();
   dialogue(std::string("F\r") + h.file_step + "\r", "bellform.txt", "dialogue.txt");
   dialogue(std::string("F\r") + h.screen_step + "\r", "bellform.txt", "screen.txt");
-  const char* answers[][2] = {{"A", "horn.scr"}, {"G", "horn.mcr"}, {"D", "horn.dxf"},
-                              {"S", "horn.svg"}, {"S", "horn-pages.pdf"},
-                              {"I", "horn-impedance.csv"}, {"I", "horn-impedance.svg"}};
-  for (const auto& a : answers) dialogue(std::string("M\r") + a[0], a[1], a[1] + 2);
-  ASSERT_EQ(0, command_line({"--txt", "bellform.txt", "--step", h.file_step, "--scr",
-                             "horn.scr", "--mcr", "horn.mcr", "--dxf", "horn.dxf", "--svg",
-                             "horn.svg", "--pdf", "horn-pages.pdf", "--impedance-csv",
-                             "horn-impedance.csv", "--impedance-svg", "horn-impedance.svg"}));
+  std::vector<std::string> options = {"--step", h.file_step};
+  for (const OutputRow& row : output_rows()) {
+    options.insert(options.end(), {row.option, row.file});
+    if (row.key) dialogue(std::string("M\r") + row.key, row.file, std::string("d-") + row.file);
+  }
+  std::vector<const char*> argv;
+  for (const std::string& o : options) argv.push_back(o.c_str());
+  ASSERT_EQ(0, command_line(argv));
   EXPECT_EQ(file("dialogue.txt"), file("bellform.txt"));
-  for (const auto& a : answers) EXPECT_EQ(file(a[1] + 2), file(a[1])) << a[1];
+  for (const OutputRow& row : output_rows())
+    if (row.key) EXPECT_EQ(file(("d-" + std::string(row.file)).c_str()), file(row.file)) << row.file;
   ASSERT_EQ(0, command_line({"--txt", "bellform.txt"}));
   EXPECT_EQ(file("screen.txt"), file("bellform.txt"));
+}
+
+// A row of the data file is written whole, however long its numbers: only
+// the screen cuts at its 80 columns.
+TEST_F(Dialogue, ADataFileRowIsNeverCut) {
+  test_console::type("1e70\r12\r2\r\rF\r1e35\r");
+  ASSERT_EQ(-1, run());
+  const std::string text = file("bellform.txt");
+  std::size_t longest = 0;
+  for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos;
+       start = end + 1)
+    longest = std::max(longest, end - start);
+  EXPECT_GT(longest, 200u);
+  const char* argv[] = {"bellform", "--mouth", "1e70x12", "--throat", "2", "--step", "1e35",
+                        "--txt", "cli.txt"};
+  ASSERT_EQ(0, run_command_line(read_options(9, argv)));
+  EXPECT_EQ(text, file("cli.txt"));
 }
 
 INSTANTIATE_TEST_SUITE_P(

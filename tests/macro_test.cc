@@ -100,7 +100,7 @@ TEST_F(Macro, TheTemplateComesWithPagesToPrint) {
   }
 }
 
-TEST_F(Macro, OnlyAGDSOrIAnswerTheQuestion) {
+TEST_F(Macro, OnlyTheAnswersOnTheScreenAnswerTheQuestion) {
   test_console::type(worked_example);
   test_console::type("M\r");
   test_console::type("\r");
@@ -115,11 +115,10 @@ TEST_F(Macro, OnlyAGDSOrIAnswerTheQuestion) {
   EXPECT_FALSE(std::filesystem::exists(dir() / "horn.scr"));
   EXPECT_FALSE(std::filesystem::exists(dir() / "horn.mcr"));
   EXPECT_EQ(banner_text + "  ** Quorvel **", row(0));
-  EXPECT_EQ("Macro for: (A)-AutoCAD script (G)-General CADD (D)-DXF (S)-SVG (I)-Impedance ?",
-            row(1));
-  EXPECT_EQ("", row(2));
-  // 78 characters and the blank: the prompt buffer's 79, all of it.
-  EXPECT_EQ(79, test_console::screen().cursor_x());
+  EXPECT_EQ("Also: (D)-DXF (S)-SVG and pages (I)-impedance", row(1));
+  EXPECT_EQ("Macro for: (A)-AutoCAD script (G)-General CADD ?", row(2));
+  EXPECT_EQ("", row(3));
+  EXPECT_EQ(49, test_console::screen().cursor_x());
 }
 
 TEST_F(Macro, AVeryShortHornHasTwoStations) {

@@ -94,7 +94,7 @@ class OptionsTest(unittest.TestCase):
             (horn + ["--pdf", "a", "--paper", "a3"], 2, usage("--paper: 'a3' is not letter or a4"), []),
             (horn + ["--svg", "a", "--paper=a4"], 2, usage("--paper is the pages': it needs --pdf"), []),
             (horn + ["--length", "1e6", "--pdf", "a", "--svg", "b"], 1,
-             "bellform: note: .*\nbellform: the pages to print would be over 1000\n", []),
+             "bellform: note: .*\nbellform: cannot write 'a': over 1000 pages\n", []),
             (["--mouth", "12x12", "--throat", "0", "--txt", "a"], 1,
              "bellform: The throat side must not be zero.\n", []),
             (["--mouth", "12x12", "--throat", "-2", "--txt", "a"], 1,

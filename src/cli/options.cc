@@ -1,6 +1,5 @@
 #include "cli/options.h"
 
-#include <cstring>
 #include <optional>
 
 #include "design/number.h"
@@ -30,24 +29,23 @@ void set_value(Given& g, std::optional<std::string>& field, const char* name,
   g.any_design = true;
 }
 
-void add_output(Given& g, Output kind, const char* name, const char* value) {
+void add_output(Given& g, const OutputRow& row, const char* value) {
   for (const OutputRequest& o : g.outputs)
-    if (o.kind == kind) refuse(g, std::string(name) + " is given twice");
-  g.outputs.push_back({kind, value});
+    if (o.row == &row) refuse(g, std::string(row.option) + " is given twice");
+  g.outputs.push_back({&row, value});
   g.any_design = true;
 }
 
-// One row an option: its spellings, the name of its value (nullptr for a
-// flag), its line in the help, and what it does: a flag's effect, the value
-// of the design it gives, or the output it names. "/?" is the Windows form
-// of help; it is read on every system alike.
+// One row an option but the outputs' (output_rows): its spellings, the
+// name of its value (nullptr for a flag), its line in the help, and what it
+// does: a flag's effect, or the value of the design it gives. "/?" is the
+// Windows form of help; it is read on every system alike.
 struct OptionRow {
   const char* names[3];
   const char* value;
   const char* help;
   void (*flag)(Options&) = nullptr;
   std::optional<std::string> Given::*field = nullptr;
-  Output output = Output::txt;
 };
 
 const OptionRow option_rows[] = {
@@ -67,41 +65,30 @@ const OptionRow option_rows[] = {
     {{"--length"}, "L", "the throat to mouth length (default: the natural one)", nullptr,
      &Given::length},
     {{"--step"}, "S", "the data file's station step, as F takes it", nullptr, &Given::step},
-    {{"--txt"}, "FILE", "the data file, as F writes it (bellform.txt)", nullptr, nullptr,
-     Output::txt},
-    {{"--scr"}, "FILE", "the AutoCAD script, as M then A writes it (horn.scr)", nullptr, nullptr,
-     Output::scr},
-    {{"--mcr"}, "FILE", "the General CADD macro, as M then G (horn.mcr)", nullptr, nullptr,
-     Output::mcr},
-    {{"--dxf"}, "FILE", "the DXF drawing, as M then D (horn.dxf)", nullptr, nullptr,
-     Output::dxf},
-    {{"--svg"}, "FILE", "the SVG template, as M then S (horn.svg)", nullptr, nullptr,
-     Output::svg},
-    {{"--pdf"}, "FILE", "its pages to print, as M then S (horn-pages.pdf)", nullptr, nullptr,
-     Output::pdf},
-    {{"--impedance-csv"}, "FILE", "the throat impedance table, as M then I", nullptr, nullptr,
-     Output::impedance_csv},
-    {{"--impedance-svg"}, "FILE", "the throat impedance chart, as M then I", nullptr, nullptr,
-     Output::impedance_svg},
     {{"--paper"}, "letter|a4", "the pages' paper (default: Letter, A4 with --mm)", nullptr,
      &Given::paper},
 };
 
 void apply(const OptionRow& row, Options& options, Given& given, const char* value) {
-  if (row.flag) {
+  if (row.flag)
     row.flag(options);
-  } else if (row.field) {
+  else
     set_value(given, given.*row.field, row.names[0], value);
-  } else {
-    add_output(given, row.output, row.names[0], value);
-  }
 }
 
-const OptionRow* find_row(const std::string& name) {
+// An option's row; an output's stands for it as a row of its own, with a
+// FILE to name.
+struct Found {
+  const OptionRow* option = nullptr;
+  const OutputRow* output = nullptr;
+  const char* value() const { return output ? "FILE" : option ? option->value : nullptr; }
+};
+
+Found find_row(const std::string& name) {
   for (const OptionRow& row : option_rows)
     for (const char* n : row.names)
-      if (n && name == n) return &row;
-  return nullptr;
+      if (n && name == n) return {&row, nullptr};
+  return {nullptr, output_for_option(name)};
 }
 
 // A number in full, in the user's unit; false with the reason otherwise.
@@ -137,7 +124,9 @@ std::string read_design(const Given& g, bool mm, Options& o) {
   if (d.has_step && !number(*g.step, "--step", mm, d.step, why)) return why;
   o.outputs = g.outputs;
   // No output: the report at the screen's stations on standard output.
-  if (o.outputs.empty()) o.outputs.push_back({Output::txt, "-"});
+  const OutputRow* const data_file = output_for_option("--txt");
+  const OutputRow* const pages = output_for_option("--pdf");
+  if (o.outputs.empty()) o.outputs.push_back({data_file, "-"});
   if (g.paper) {
     d.has_paper = true;
     if (*g.paper == "letter")
@@ -151,8 +140,8 @@ std::string read_design(const Given& g, bool mm, Options& o) {
   bool txt = false, pdf = false;
   for (const OutputRequest& out : o.outputs) {
     to_standard_output += out.file == "-";
-    txt = txt || out.kind == Output::txt;
-    pdf = pdf || out.kind == Output::pdf;
+    txt = txt || out.row == data_file;
+    pdf = pdf || out.row == pages;
   }
   if (to_standard_output > 1) return "only one output may go to standard output ('-')";
   if (d.has_step && !txt) return "--step is the data file's: it needs --txt";
@@ -169,23 +158,26 @@ Options read_options(int argc, const char* const argv[]) {
     const std::string argument = argv[i];
     // --name=value as well as --name value.
     const std::size_t equals = argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
-    const OptionRow* row = find_row(argument.substr(0, equals));
-    if (!row || (equals != std::string::npos && !row->value)) {
+    const Found row = find_row(argument.substr(0, equals));
+    if ((!row.option && !row.output) || (equals != std::string::npos && !row.value())) {
       refuse(given, "unknown option '" + argument + "'");
       break;
     }
     const char* value = nullptr;
-    if (row->value) {
+    if (row.value()) {
       if (equals != std::string::npos) {
         value = argv[i] + equals + 1;
       } else if (i + 1 < argc) {
         value = argv[++i];
       } else {
-        refuse(given, "option '" + argument + "' needs a value (" + row->value + ")");
+        refuse(given, "option '" + argument + "' needs a value (" + row.value() + ")");
         break;
       }
     }
-    apply(*row, options, given, value);
+    if (row.output)
+      add_output(given, *row.output, value);
+    else
+      apply(*row.option, options, given, value);
   }
   if (!given.refusal.empty()) {
     options.action = Action::refuse;
@@ -199,18 +191,6 @@ Options read_options(int argc, const char* const argv[]) {
 }
 
 namespace {
-
-// The files the dialogue writes, with the command that writes each.
-const char* const written_files[][2] = {
-    {"bellform.txt", "the report with every station and the jig dimensions (F)"},
-    {"horn.scr", "the outline of a top or bottom piece: AutoCAD script (M, A)"},
-    {"horn.mcr", "the same outline as a General CADD macro (M, G)"},
-    {"horn.dxf", "the piece and a side panel laid flat, a DXF drawing (M, D)"},
-    {"horn.svg", "the same as an SVG template that prints at full size (M, S)"},
-    {"horn-pages.pdf", "the template tiled on Letter pages, A4 with --mm (M, S)"},
-    {"horn-impedance.csv", "the throat impedance over frequency, a table (M, I)"},
-    {"horn-impedance.svg", "the same as a chart (M, I)"},
-};
 
 // Two columns; a line feed in the right one continues it under itself. A
 // left column too wide for its width stands on a line of its own, the text
@@ -229,10 +209,7 @@ void append_column(std::string& text, const std::string& left, std::size_t width
   text += '\n';
 }
 
-bool is_output(const OptionRow& row) {
-  return row.value && std::strcmp(row.value, "FILE") == 0;
-}
-bool is_design(const OptionRow& row) { return row.value && !is_output(row); }
+bool is_design(const OptionRow& row) { return row.value != nullptr; }
 
 void append_rows(std::string& text, bool (*wanted)(const OptionRow&)) {
   for (const OptionRow& row : option_rows) {
@@ -273,7 +250,7 @@ std::string help_text() {
       "Ctrl+C ends the program at once.\n"
       "\n"
       "Files, written in the current directory (an existing one is replaced whole):\n";
-  for (const auto& file : written_files) append_column(text, file[0], 16, file[1]);
+  for (const OutputRow& row : output_rows()) append_column(text, row.file, 16, row.about);
   text += "\nOptions:\n";
   append_rows(text, [](const OptionRow& row) { return !row.value; });
   text +=
@@ -283,7 +260,8 @@ std::string help_text() {
       "dialogue's file. Values are numbers in full (in mm with --mm).\n";
   append_rows(text, is_design);
   text += "OUTPUT, each to a FILE, or to standard output for a FILE of - (one at most):\n";
-  append_rows(text, is_output);
+  for (const OutputRow& row : output_rows())
+    append_column(text, std::string(row.option) + " FILE", 18, row.help);
   text +=
       "With no OUTPUT: --txt -, the report at the stations the screen shows.\n"
       "\n"

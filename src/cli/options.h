@@ -7,16 +7,16 @@
 #include <vector>
 
 #include "writers/drawing_pdf.h"
+#include "writers/outputs.h"
 
 namespace bellform {
 
 enum class Action { dialogue, help, version, refuse, compute };
 
-// The files the command-line mode can write, one option each.
-enum class Output { txt, scr, mcr, dxf, svg, pdf, impedance_csv, impedance_svg };
-
+// A file the command-line mode is asked to write: its row's option, then
+// the name.
 struct OutputRequest {
-  Output kind;
+  const OutputRow* row;
   std::string file;  // "-": standard output
 };
 

@@ -67,10 +67,7 @@ bool layout_is_finite(const Radii& radii, double H, double D, double L) {
          std::isfinite(adapter_thickness(D, L, radii.rm));
 }
 
-}  // namespace
-
-const char* design_fault(double W, double H, double T, double D,
-                         bool driver_typed) {
+const char* first_fault(double W, double H, double T, double D, bool driver_typed) {
   if (const char* fault = infinite_input(W, H, T, D)) return fault;
   if (const char* fault = undefined_layout(W, H, T)) return fault;
   const Radii radii = design_radii(W, H, T);
@@ -86,14 +83,42 @@ const char* design_fault(double W, double H, double T, double D,
   return nullptr;
 }
 
-const char* length_fault(double W, double H, double T, double D, double L) {
+}  // namespace
+
+std::string design_fault(double W, double H, double T, double D, bool driver_typed) {
+  const char* fault = first_fault(W, H, T, D, driver_typed);
+  return fault ? fault : "";
+}
+
+std::string length_fault(double W, double H, double T, double D, double L) {
   if (!std::isfinite(L)) return "The length must be a finite number.";
   // No length at all: the apex falls on the throat and the half-angle is a
   // division by zero. Typed in millimetres, a tiny length can come out so.
   if (L == 0 || !layout_is_finite(design_radii(W, H, T), H, D, L)) {
     return "That length is too large or too small to lay out.";
   }
-  return nullptr;
+  return "";
+}
+
+std::string set_design(DesignRecord& rec, double W, double H, double T, double D) {
+  const Units& u = rec.units;
+  rec.W = u.to_inches(W);
+  rec.H = u.to_inches(H);
+  rec.T = u.to_inches(T);
+  // Only a driver of 0 (or none given) means the throat, not a tiny
+  // diameter that comes out as zero inches.
+  const bool driver_typed = D != 0;
+  rec.D = driver_typed ? u.to_inches(D) : rec.T;
+  std::string fault = design_fault(rec.W, rec.H, rec.T, rec.D, driver_typed);
+  if (fault.empty()) rec.radii = design_radii(rec.W, rec.H, rec.T);
+  return fault;
+}
+
+std::string set_length(DesignRecord& rec, double typed) {
+  const double L = rec.units.to_inches(typed);
+  std::string fault = length_fault(rec.W, rec.H, rec.T, rec.D, L);
+  if (fault.empty()) rec.L = L;
+  return fault;
 }
 
 }  // namespace bellform

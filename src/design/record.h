@@ -17,15 +17,16 @@ constexpr int screen_rows = 18;
 //   screen  the report on the console, at most 18 rows: a pass that needs
 //           more is redone with twice the step until it fits;
 //   file    the report in the data file, every station at the step typed;
-//   macro   no rows: the stations fill the point list for the macro export.
-enum class PassKind { screen, file, macro };
+//   outline no rows: the stations fill the point list for the outline that
+//           the Macro command's files draw (scripts, drawings, pages).
+enum class PassKind { screen, file, outline };
 
 // The step rule. Every pass starts from the step the last one left: a new
 // length keeps it, whether a screen pass doubled it, a file pass took it as
-// typed or a macro pass set 0.1 inch (widened when the piece needs more
+// typed or an outline pass set 0.1 inch (widened when the piece needs more
 // stations than the point list holds). Only the first cycle and the Square
 // command reset it to a quarter inch. In millimetres the same, from 5 mm and
-// with 2.5 mm for the macro (units.h).
+// with 2.5 mm for the outline (units.h).
 
 struct PointList {
   double dim_x[point_capacity];
@@ -38,7 +39,7 @@ struct DesignRecord {
   Radii radii;
   double L = 0;
   double step = inch_units.first_step;  // see the step rule above
-  bool step_widened = false;  // the last macro pass took a wider step
+  bool step_widened = false;  // the last outline pass took a wider step
   bool recompute = true;      // natural length and first step next cycle
   Frame frame;
   double A0 = 0, Fc = 0;

@@ -11,18 +11,19 @@ namespace {
 
 // Three lines: on the screen the banner and the maker line stand beside the
 // mouth dimensions and the column titles; in the data file they are left out.
-void page_header(const DesignRecord& rec, ReportSink& sink, TextBuffer& line) {
+void page_header(const DesignRecord& rec, ReportSink& sink) {
   const Units& u = rec.units;
   sink.new_page();
   if (u.metric)
-    format_text(line, "Top and bottom piece length=%.1f mm ** Angle=%.1f Deg.\n",
-                u.shown(piece_length(rec.frame)), piece_angle(rec.frame));
+    sink.text(text_of("Top and bottom piece length=%.1f mm ** Angle=%.1f Deg.\n",
+                      u.shown(piece_length(rec.frame)), piece_angle(rec.frame)),
+              attr_normal);
   else
-    format_text(line, "Top and bottom piece length=%.2f In. ** Angle=%.1f Deg.\n",
-                piece_length(rec.frame), piece_angle(rec.frame));
-  sink.text(line, attr_normal);
-  format_text(line, "Mouth dimensions = %g x %g \t", u.shown(rec.H), u.shown(rec.W));
-  sink.text(line, attr_normal);
+    sink.text(text_of("Top and bottom piece length=%.2f In. ** Angle=%.1f Deg.\n",
+                      piece_length(rec.frame), piece_angle(rec.frame)),
+              attr_normal);
+  sink.text(text_of("Mouth dimensions = %g x %g \t", u.shown(rec.H), u.shown(rec.W)),
+            attr_normal);
   sink.aside(banner, attr_red);
   sink.text("\n", attr_normal);
   sink.text(" dim X \t W/2 \tHeight \t H/W \tArea \t", attr_green);
@@ -31,14 +32,13 @@ void page_header(const DesignRecord& rec, ReportSink& sink, TextBuffer& line) {
 }
 
 // One station: its lengths in the user's unit, H/W as it is.
-void format_row(const Units& u, const Station& st, TextBuffer& line) {
+std::string format_row(const Units& u, const Station& st) {
   if (u.metric)
-    format_text(line, " %.1f \t%.2f \t%.2f \t%.3f \t%.0f\n", u.shown(st.dim_x),
-                u.shown(st.half_w), u.shown(st.height), st.h_over_w,
-                u.shown_area(st.area));
-  else
-    format_text(line, " %.2f \t%.3f \t%.3f \t%.3f \t%.3f\n", st.dim_x,
-                st.half_w, st.height, st.h_over_w, st.area);
+    return text_of(" %.1f \t%.2f \t%.2f \t%.3f \t%.0f\n", u.shown(st.dim_x),
+                   u.shown(st.half_w), u.shown(st.height), st.h_over_w,
+                   u.shown_area(st.area));
+  return text_of(" %.2f \t%.3f \t%.3f \t%.3f \t%.3f\n", st.dim_x, st.half_w, st.height,
+                 st.h_over_w, st.area);
 }
 
 void store_point(PointList& points, int i, const Station& station) {
@@ -49,15 +49,14 @@ void store_point(PointList& points, int i, const Station& station) {
 
 // One walk from the throat to the mouth under its page header; false when a
 // screen pass needs more rows than the screen shows, and must be redone.
-bool walk_stations(DesignRecord& rec, PassKind kind, ReportSink& sink, TextBuffer& line) {
-  page_header(rec, sink, line);
+bool walk_stations(DesignRecord& rec, PassKind kind, ReportSink& sink) {
+  page_header(rec, sink);
   const bool screen = kind == PassKind::screen;
   Walk walk = start_walk(rec.frame);
   for (int i = 0;; ++i) {
     const Station st = station_at(rec.frame, rec.radii.rm, walk.s);
-    if (kind != PassKind::macro) {
-      format_row(rec.units, st, line);
-      sink.text(line, attr_normal);
+    if (kind != PassKind::outline) {
+      sink.text(format_row(rec.units, st), attr_normal);
     }
     if (i == 0) rec.A0 = st.area;
     if (i == 1) rec.Fc = cutoff_frequency(rec.A0, st.area, st.dim_x);
@@ -73,10 +72,10 @@ bool walk_stations(DesignRecord& rec, PassKind kind, ReportSink& sink, TextBuffe
 
 }  // namespace
 
-void layout_pass(DesignRecord& rec, PassKind kind, ReportSink& sink, TextBuffer& line) {
+void layout_pass(DesignRecord& rec, PassKind kind, ReportSink& sink) {
   rec.frame = layout_frame(rec.radii, rec.H, rec.L);
   rec.step_widened = false;
-  if (kind == PassKind::macro &&
+  if (kind == PassKind::outline &&
       count_stations(rec.frame, rec.step, max_stations) > max_stations) {
     const double fitting = smallest_fitting_step(rec.frame, rec.step, max_stations);
     if (fitting > 0) {
@@ -84,31 +83,30 @@ void layout_pass(DesignRecord& rec, PassKind kind, ReportSink& sink, TextBuffer&
       rec.step_widened = true;
     }
   }
-  while (!walk_stations(rec, kind, sink, line)) rec.step = rec.step * 2;
+  while (!walk_stations(rec, kind, sink)) rec.step = rec.step * 2;
 }
 
-void widened_step_note(const DesignRecord& rec, TextBuffer& line) {
+std::string widened_step_note(const DesignRecord& rec) {
   const Units& u = rec.units;
   if (u.metric)
-    format_text(line, "Piece too long for stations %g mm apart: step %g mm used.",
-                u.shown(u.macro_step), u.shown(rec.step));
-  else
-    format_text(line, "Piece too long for stations %g In. apart: step %g In. used.",
-                u.macro_step, rec.step);
+    return text_of("Piece too long for stations %g mm apart: step %g mm used.",
+                   u.shown(u.outline_step), u.shown(rec.step));
+  return text_of("Piece too long for stations %g In. apart: step %g In. used.", u.outline_step,
+                 rec.step);
 }
 
-void report_trailer(const DesignRecord& rec, ReportSink& sink, TextBuffer& line) {
+void report_trailer(const DesignRecord& rec, ReportSink& sink) {
   const Units& u = rec.units;
   const double adapter = adapter_thickness(rec.D, rec.L, rec.radii.rm);
   if (u.metric)
-    format_text(line, "Throat to %g mm diameter driver adapter thickness=%.1f mm",
-                u.shown(rec.D), u.shown(adapter));
+    sink.text(text_of("Throat to %g mm diameter driver adapter thickness=%.1f mm",
+                      u.shown(rec.D), u.shown(adapter)),
+              attr_normal);
   else
-    format_text(line, "Throat to %g In diameter driver adapter thickness=%.2f In.",
-                rec.D, adapter);
-  sink.text(line, attr_normal);
-  format_text(line, " (Fc=%.0f Hz)\n", rec.Fc);
-  sink.text(line, attr_cyan);
+    sink.text(text_of("Throat to %g In diameter driver adapter thickness=%.2f In.", rec.D,
+                      adapter),
+              attr_normal);
+  sink.text(text_of(" (Fc=%.0f Hz)\n", rec.Fc), attr_cyan);
 }
 
 double first_screen_cutoff(const DesignRecord& rec) {
@@ -116,8 +114,7 @@ double first_screen_cutoff(const DesignRecord& rec) {
   scratch.step = scratch.units.first_step;
   scratch.Fc = NAN;
   NullSink sink;
-  TextBuffer line = {};
-  layout_pass(scratch, PassKind::screen, sink, line);
+  layout_pass(scratch, PassKind::screen, sink);
   return scratch.Fc;
 }
 

@@ -20,7 +20,7 @@ class ReportSink {
   // Each pass starts a new page: the screen is cleared.
   virtual void new_page() = 0;
   // The report's own text, in its colour on the screen.
-  virtual void text(const char* text, std::uint16_t attr) = 0;
+  virtual void text(const std::string& text, std::uint16_t attr) = 0;
   // What only the screen shows: the banner and the maker line.
   virtual void aside(const char* text, std::uint16_t attr) = 0;
 };
@@ -32,7 +32,7 @@ class TextSink : public ReportSink {
  public:
   explicit TextSink(std::string& bytes) : bytes_(bytes), start_(bytes.size()) {}
   void new_page() override { bytes_.resize(start_); }
-  void text(const char* text, std::uint16_t) override { bytes_ += text; }
+  void text(const std::string& text, std::uint16_t) override { bytes_ += text; }
   void aside(const char*, std::uint16_t) override {}
 
  private:
@@ -44,22 +44,22 @@ class TextSink : public ReportSink {
 class NullSink : public ReportSink {
  public:
   void new_page() override {}
-  void text(const char*, std::uint16_t) override {}
+  void text(const std::string&, std::uint16_t) override {}
   void aside(const char*, std::uint16_t) override {}
 };
 
 // Computes the frame for rec.L, walks the stations from rec.step, prints the
 // header and rows through the sink and fills the point list. A screen pass
-// that needs more than 18 rows is redone with twice the step. A macro pass
+// that needs more than 18 rows is redone with twice the step. An outline pass
 // prints no rows and widens its step when the point list would overflow,
 // and says so in rec.step_widened.
-void layout_pass(DesignRecord& rec, PassKind kind, ReportSink& sink, TextBuffer& line);
+void layout_pass(DesignRecord& rec, PassKind kind, ReportSink& sink);
 
-// The note under a macro's notice when its pass widened the step.
-void widened_step_note(const DesignRecord& rec, TextBuffer& line);
+// The note under an outline file's notice when its pass widened the step.
+std::string widened_step_note(const DesignRecord& rec);
 
 // The driver adapter and cutoff-frequency line.
-void report_trailer(const DesignRecord& rec, ReportSink& sink, TextBuffer& line);
+void report_trailer(const DesignRecord& rec, ReportSink& sink);
 
 // The cutoff frequency the first report of rec's horn at rec.L shows: a
 // screen pass from the unit's first step, on a copy, its text thrown away.

@@ -20,4 +20,21 @@ void format_text(TextBuffer& buffer, const char* format, ...) {
     buffer[sizeof buffer - 2] = '\n';
 }
 
+std::string text_of(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  va_list again;
+  va_copy(again, args);
+  const int n = std::vsnprintf(nullptr, 0, format, args);
+  va_end(args);
+  std::string text;
+  if (n > 0) {
+    text.resize(static_cast<std::size_t>(n) + 1);
+    std::vsnprintf(text.data(), text.size(), format, again);
+    text.pop_back();
+  }
+  va_end(again);
+  return text;
+}
+
 }  // namespace bellform

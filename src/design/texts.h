@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <string>
 
 // The version is set once, in the build (CMakeLists.txt).
 #ifndef BELLFORM_VERSION
@@ -24,6 +25,14 @@ using TextBuffer = char[text_buffer_size];
 void format_text(TextBuffer& buffer, const char* format, ...)
 #if defined(__GNUC__)
     __attribute__((format(printf, 2, 3)))
+#endif
+    ;
+
+// printf into a string of any length: a report line is written whole to a
+// file; only the screen cuts it to its 80 columns.
+std::string text_of(const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
 #endif
     ;
 

@@ -28,11 +28,11 @@ struct Units {
   double per_inch;         // printed length = inches * per_inch
   double per_square_inch;  // printed area = square inches * per_square_inch
   // Station steps, in inches but round numbers in the unit: the first step
-  // of a screen pass (doubled until the table fits), the step of a macro
+  // of a screen pass (doubled until the table fits), the step of an outline
   // pass (widened to a multiple of it when the piece is long), and the grid
   // of the smallest File step offered when a typed one is refused.
   double first_step;
-  double macro_step;
+  double outline_step;
   double step_grid;
   DrawingUnits drawing;
 
@@ -48,7 +48,7 @@ constexpr Units inch_units = {
     .per_inch = 1.0,
     .per_square_inch = 1.0,
     .first_step = 0.25,
-    .macro_step = 0.1,
+    .outline_step = 0.1,
     .step_grid = 0.01,
     .drawing = {.dxf_insunits = 1,
                 .svg_unit = "in",
@@ -66,7 +66,7 @@ constexpr Units metric_units = {
     .per_inch = 25.4,
     .per_square_inch = 645.16,
     .first_step = 5 / 25.4,
-    .macro_step = 2.5 / 25.4,
+    .outline_step = 2.5 / 25.4,
     .step_grid = 0.1 / 25.4,
     .drawing = {.dxf_insunits = 4,
                 .svg_unit = "mm",

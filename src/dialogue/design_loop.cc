@@ -42,31 +42,24 @@ void ask_dimensions(Loop& loop) {
   for (;;) {
     format_text(loop.prompt, "%s", u.metric ? "Input mouth width  (mm) > "
                                             : "Input mouth width  (In.) > ");
-    rec.W = u.to_inches(ask(loop));
+    const double W = ask(loop);
     format_text(loop.prompt, "%s", u.metric ? "Input mouth height (mm) > "
                                             : "Input mouth height (In.) > ");
-    rec.H = u.to_inches(ask(loop));
+    const double H = ask(loop);
     format_text(loop.prompt, "%s",
                 u.metric ? "Input throat dimension (Square, all sides - mm) > "
                          : "Input throat dimension (Square, all sides - In.) > ");
-    rec.T = u.to_inches(ask(loop));
+    const double T = ask(loop);
     if (u.metric)
       format_text(loop.prompt, "Input driver throat diameter (Round - mm <Cr> = %g mm) > ",
-                  u.shown(rec.T));
+                  u.shown(u.to_inches(T)));
     else
-      format_text(loop.prompt, "Input driver throat diameter (Round - In. <Cr> = %g In.) > ",
-                  rec.T);
-    // Only an answer of 0 (or none) means the throat, not a tiny diameter
-    // that comes out as zero inches.
-    const double driver = ask(loop);
-    const bool driver_typed = driver != 0;
-    rec.D = driver_typed ? u.to_inches(driver) : rec.T;
-    const char* fault = design_fault(rec.W, rec.H, rec.T, rec.D, driver_typed);
-    if (!fault) break;
-    write_text(fault, attr_red);
+      format_text(loop.prompt, "Input driver throat diameter (Round - In. <Cr> = %g In.) > ", T);
+    const std::string fault = set_design(rec, W, H, T, ask(loop));
+    if (fault.empty()) break;
+    write_text(fault.c_str(), attr_red);
     write_char('\n', attr_normal);
   }
-  rec.radii = design_radii(rec.W, rec.H, rec.T);
   rec.recompute = true;
 }
 
@@ -81,9 +74,9 @@ void run_cycle(Loop& loop) {
     file_cycle(rec, loop.line);
   } else {
     ScreenSink screen;
-    layout_pass(rec, loop.pass, screen, loop.line);
-    report_trailer(rec, screen, loop.line);
-    if (loop.pass == PassKind::macro) macro_export(rec, loop.line, loop.prompt);
+    layout_pass(rec, loop.pass, screen);
+    report_trailer(rec, screen);
+    if (loop.pass == PassKind::outline) macro_command(rec);
   }
   // Every cycle ends at the command line in screen state.
   loop.pass = PassKind::screen;
@@ -124,8 +117,8 @@ bool take_command(Loop& loop) {
         loop.pass = PassKind::file;
       return true;
     case 'M': case 'm':
-      rec.step = rec.units.macro_step;
-      loop.pass = PassKind::macro;
+      rec.step = rec.units.outline_step;
+      loop.pass = PassKind::outline;
       return true;
     default:
       break;
@@ -134,12 +127,7 @@ bool take_command(Loop& loop) {
   // as zero inches.
   const double typed = to_number(loop.line, rec.units.metric);
   if (typed == 0) return false;
-  const double L = rec.units.to_inches(typed);
-  const char* fault = length_fault(rec.W, rec.H, rec.T, rec.D, L);
-  if (fault)
-    format_text(loop.fault, "%s", fault);
-  else
-    rec.L = L;
+  format_text(loop.fault, "%s", set_length(rec, typed).c_str());
   return true;
 }
 

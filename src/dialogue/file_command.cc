@@ -28,7 +28,7 @@ bool file_command(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt,
 void file_cycle(DesignRecord& rec, TextBuffer& line) {
   std::string bytes;
   FilePassSink sink(bytes);
-  write_data_file(rec, PassKind::file, sink, line);
+  data_file_report(rec, PassKind::file, sink);
   const bool written = replace_file(data_file_name, bytes);
   write_char('\n', attr_normal);
   if (!written) {

@@ -2,41 +2,19 @@
 
 #include <cctype>
 #include <string>
+#include <vector>
 
 #include "console/console.h"
 #include "console/keys.h"
 #include "design/attributes.h"
 #include "design/report.h"
+#include "design/texts.h"
 #include "files/files.h"
-#include "geometry/impedance.h"
-#include "writers/drawing.h"
-#include "writers/drawing_pdf.h"
-#include "writers/impedance_files.h"
-#include "writers/script.h"
+#include "writers/outputs.h"
 
 namespace bellform {
 
 namespace {
-
-enum class Format { script, dxf, svg, impedance };
-
-// One answer to the question: its key, the file it writes, and what the
-// notice calls that file.
-struct Answer {
-  char key;
-  const char* file_name;
-  const char* kind;  // "macro" or "drawing"
-  Format format;
-  const ScriptDialect* dialect;  // a script's; nullptr for a drawing
-};
-
-constexpr Answer answers[] = {
-    {'A', "horn.scr", "macro", Format::script, &autocad_script},
-    {'G', "horn.mcr", "macro", Format::script, &general_cadd_macro},
-    {'D', "horn.dxf", "drawing", Format::dxf, nullptr},
-    {'S', "horn.svg", "drawing", Format::svg, nullptr},
-    {'I', nullptr, "impedance", Format::impedance, nullptr},  // two files, named below
-};
 
 void banner_lines() {
   clear_screen();
@@ -45,124 +23,88 @@ void banner_lines() {
   write_char('\n', attr_normal);
 }
 
-// Any key but A, G, D, S or I (either case) asks again. Keys typed before
-// the question are dropped; those typed after it count, in order.
-const Answer& ask_answer(TextBuffer& prompt) {
+void coloured_line(const std::string& text, std::uint16_t attr) {
+  write_text(text.c_str(), attr);
+  write_char('\n', attr_normal);
+}
+
+// The answers beyond the two CAD macros, from the rows: each key once, with
+// the words of its first file's kind.
+std::string also_line() {
+  std::string line = "Also:";
+  char last = 0;
+  for (const OutputRow& row : output_rows()) {
+    if (row.key == 0 || row.key == 'A' || row.key == 'G' || row.key == last) continue;
+    line += std::string(" (") + row.key + ")-" + row.answer;
+    last = row.key;
+  }
+  return line;
+}
+
+bool is_answer(int upper) {
+  for (const OutputRow& row : output_rows())
+    if (row.key != 0 && upper == row.key) return true;
+  return false;
+}
+
+// Any key but an answer (either case) asks again. Keys typed before the
+// question are dropped; those typed after it count, in order.
+char ask_answer() {
   discard_typed_ahead();
+  const std::string also = also_line();
   for (;;) {
     banner_lines();
-    format_text(prompt, "Macro for: (A)-AutoCAD script (G)-General CADD (D)-DXF (S)-SVG "
-                        "(I)-Impedance ? ");
-    write_text(prompt, attr_normal);
+    coloured_line(also, attr_normal);
+    write_text("Macro for: (A)-AutoCAD script (G)-General CADD ? ", attr_normal);
     const int key = read_key();
     // A typed character is a byte; a special key or a click is not.
     if (key < 0) continue;
     const int upper = std::toupper(static_cast<unsigned char>(key));
-    for (const Answer& a : answers)
-      if (upper == a.key) return a;
+    if (is_answer(upper)) return static_cast<char>(upper);
   }
 }
 
-void red_line(const char* text) {
-  write_text(text, attr_red);
-  write_char('\n', attr_normal);
-}
-
-void yellow_line(const char* text) {
-  write_text(text, attr_yellow);
-  write_char('\n', attr_normal);
-}
-
-// The SVG template's pages to print at home, on the paper of the user's
-// unit, with their own line under the template's; true when written.
-bool pages_file(const Sheet& sheet, const Units& units, TextBuffer& line) {
-  const char* name = "horn-pages.pdf";
-  const Paper paper = paper_of(units);
-  PageGrid grid;
-  const bool fits = page_grid(sheet, units.drawing, paper, grid);
+// Writes one row's file and says so: the notice in yellow, or why not in red.
+bool write_row(const OutputRow& row, OutputJob& job) {
   std::string bytes;
-  if (fits && write_pdf_pages(bytes, sheet, units.drawing, paper) && replace_file(name, bytes)) {
-    format_text(line, "Pages to print are: %s", name);
-    yellow_line(line);
+  const std::string why = row.make(job, bytes);
+  if (why.empty() && replace_file(row.file, bytes)) {
+    coloured_line(text_of(row.notice, row.file), attr_yellow);
     return true;
   }
-  if (fits)
-    format_text(line, "Could not write the drawing file %s.", name);
+  if (why.empty())
+    coloured_line(text_of("Could not write the %s file %s.", row.kind, row.file), attr_red);
   else
-    format_text(line, "Could not write the drawing file %s: over %d pages.", name, max_pdf_pages);
-  red_line(line);
+    coloured_line(text_of("Could not write the %s file %s: %s.", row.kind, row.file,
+                          why.c_str()),
+                  attr_red);
   return false;
-}
-
-// The table and the chart of the throat impedance, each written whole and
-// told on a line of its own: a file that fails leaves the other standing.
-void impedance_export(const DesignRecord& rec, TextBuffer& line) {
-  ImpedanceTable table;
-  const char* fault = throat_impedance(rec.radii, rec.L, rec.D, table);
-  banner_lines();
-  if (fault) {
-    red_line(fault);
-    return;
-  }
-  std::string csv, svg;
-  const bool csv_formatted = write_impedance_csv(csv, table);
-  const bool svg_formatted = write_impedance_svg(svg, table, rec, first_screen_cutoff(rec));
-  const struct {
-    const char* name;
-    const char* kind;
-    bool formatted;
-    const std::string& bytes;
-  } files[] = {{"horn-impedance.csv", "table", csv_formatted, csv},
-               {"horn-impedance.svg", "chart", svg_formatted, svg}};
-  for (const auto& f : files) {
-    if (f.formatted && replace_file(f.name, f.bytes)) {
-      format_text(line, "Impedance %s is: %s", f.kind, f.name);
-      yellow_line(line);
-    } else {
-      format_text(line, "Could not write the impedance file %s.", f.name);
-      red_line(line);
-    }
-  }
 }
 
 }  // namespace
 
-void macro_export(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt) {
-  const Answer& answer = ask_answer(prompt);
-  if (answer.format == Format::impedance) {
-    impedance_export(rec, line);
-    return;
-  }
-  std::string bytes;
-  bool formatted = false;
-  Sheet sheet;
-  if (answer.format == Format::script) {
-    formatted = write_script(bytes, *answer.dialect, rec.points, rec.units);
-  } else {
-    if (const char* fault = lay_out_sheet(rec, sheet)) {
+void macro_command(DesignRecord& rec) {
+  const char key = ask_answer();
+  OutputJob job(rec);
+  job.use_outline(rec);
+  std::vector<const OutputRow*> rows;
+  for (const OutputRow& row : output_rows())
+    if (row.key == key) rows.push_back(&row);
+  // A horn the files cannot be made for is refused before any is written.
+  for (const OutputRow* row : rows) {
+    const std::string fault = need_fault(job, row->need);
+    if (!fault.empty()) {
       banner_lines();
-      red_line(fault);
+      coloured_line(fault, attr_red);
       return;
     }
-    formatted = answer.format == Format::dxf ? write_dxf(bytes, sheet, rec.units.drawing)
-                                             : write_svg(bytes, sheet, rec.units.drawing);
   }
-  const bool ok = formatted && replace_file(answer.file_name, bytes);
   banner_lines();
-  if (!ok) {
-    format_text(line, "Could not write the %s file %s.", answer.kind, answer.file_name);
-    red_line(line);
-  } else {
-    format_text(line, "%s file is: %s", answer.format == Format::script ? "Macro" : "Drawing",
-                answer.file_name);
-    yellow_line(line);
-  }
-  // The pages come with the template, even when horn.svg could not be written.
-  const bool pages = answer.format == Format::svg && pages_file(sheet, rec.units, line);
-  if ((ok || pages) && rec.step_widened) {
-    widened_step_note(rec, line);
-    yellow_line(line);
-  }
+  // Each file is written even when one before it failed.
+  bool any = false;
+  for (const OutputRow* row : rows) any = write_row(*row, job) || any;
+  if (any && draws_outline(*rows.front()) && rec.step_widened)
+    coloured_line(widened_step_note(rec), attr_yellow);
 }
 
 }  // namespace bellform

@@ -6,37 +6,33 @@ namespace bellform {
 
 namespace {
 
-void construction_lines(const DesignRecord& rec, ReportSink& sink, TextBuffer& line) {
+void construction_lines(const DesignRecord& rec, ReportSink& sink) {
   const Units& u = rec.units;
   if (u.metric) {
-    format_text(line, " Throat to mouth length=%.1f mm\n", u.shown(rec.L));
-    sink.text(line, attr_normal);
-    format_text(line, " Throat dimensions %.1f mm square\n", u.shown(rec.T));
+    sink.text(text_of(" Throat to mouth length=%.1f mm\n", u.shown(rec.L)), attr_normal);
+    sink.text(text_of(" Throat dimensions %.1f mm square\n", u.shown(rec.T)), attr_normal);
   } else {
-    format_text(line, " Throat to mouth length=%.2f In.\n", rec.L);
-    sink.text(line, attr_normal);
-    format_text(line, " Throat dimensions %.2f In square\n", rec.T);
+    sink.text(text_of(" Throat to mouth length=%.2f In.\n", rec.L), attr_normal);
+    sink.text(text_of(" Throat dimensions %.2f In square\n", rec.T), attr_normal);
   }
-  sink.text(line, attr_normal);
   sink.text("Jig dimensions:\n", attr_normal);
-  if (u.metric)
-    format_text(line, " Center line extended (len_ext)=%g mm\n", u.shown(rec.frame.len_ext));
-  else
-    format_text(line, " Center line extended (len_ext)=%g In.\n", rec.frame.len_ext);
-  sink.text(line, attr_normal);
-  if (u.metric)
-    format_text(line, "  Extention (b)=%g mm\n", u.shown(rec.frame.b));
-  else
-    format_text(line, "  Extention (b)=%g In.\n", rec.frame.b);
-  sink.text(line, attr_normal);
+  if (u.metric) {
+    sink.text(text_of(" Center line extended (len_ext)=%g mm\n", u.shown(rec.frame.len_ext)),
+              attr_normal);
+    sink.text(text_of("  Extention (b)=%g mm\n", u.shown(rec.frame.b)), attr_normal);
+  } else {
+    sink.text(text_of(" Center line extended (len_ext)=%g In.\n", rec.frame.len_ext),
+              attr_normal);
+    sink.text(text_of("  Extention (b)=%g In.\n", rec.frame.b), attr_normal);
+  }
 }
 
 }  // namespace
 
-void write_data_file(DesignRecord& rec, PassKind kind, ReportSink& sink, TextBuffer& line) {
-  layout_pass(rec, kind, sink, line);
-  report_trailer(rec, sink, line);
-  construction_lines(rec, sink, line);
+void data_file_report(DesignRecord& rec, PassKind kind, ReportSink& sink) {
+  layout_pass(rec, kind, sink);
+  report_trailer(rec, sink);
+  construction_lines(rec, sink);
 }
 
 }  // namespace bellform

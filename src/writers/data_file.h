@@ -4,7 +4,6 @@
 
 #include "design/record.h"
 #include "design/report.h"
-#include "design/texts.h"
 
 namespace bellform {
 
@@ -13,6 +12,6 @@ constexpr const char* data_file_name = "bellform.txt";
 // Runs a pass of `kind` at rec.step through the sink, its trailer, and the
 // construction lines after it: a file pass has every station at the step, a
 // screen pass the stations the screen shows.
-void write_data_file(DesignRecord& rec, PassKind kind, ReportSink& sink, TextBuffer& line);
+void data_file_report(DesignRecord& rec, PassKind kind, ReportSink& sink);
 
 }  // namespace bellform

@@ -7,16 +7,19 @@
 namespace bellform {
 
 void TextOut::put(const char* format, ...) {
-  char text[1024];
   va_list args;
   va_start(args, format);
-  const int n = std::vsnprintf(text, sizeof text, format, args);
+  va_list again;
+  va_copy(again, args);
+  const int n = std::vsnprintf(nullptr, 0, format, args);
   va_end(args);
-  if (n < 0 || static_cast<std::size_t>(n) >= sizeof text) {
-    ok_ = false;
-    return;
+  if (n > 0) {
+    const std::size_t start = bytes_.size();
+    bytes_.resize(start + static_cast<std::size_t>(n) + 1);
+    std::vsnprintf(bytes_.data() + start, static_cast<std::size_t>(n) + 1, format, again);
+    bytes_.pop_back();
   }
-  bytes_.append(text, static_cast<std::size_t>(n));
+  va_end(again);
 }
 
 void format_number(NumberText& text, double value, int decimals) {

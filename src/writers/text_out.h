@@ -1,5 +1,5 @@
-// A file's text built in memory before it is written whole: each piece is
-// formatted into a fixed buffer first, so nothing is ever cut silently.
+// A file's text built in memory before it is written whole, each piece at
+// whatever length it takes: a number is never cut.
 #pragma once
 
 #include <string>
@@ -10,8 +10,7 @@ class TextOut {
  public:
   explicit TextOut(std::string& bytes) : bytes_(bytes) {}
 
-  // printf into the text; a piece too long for the buffer is left out and
-  // the text marked bad, since a cut line would corrupt the file.
+  // printf into the text.
   void put(const char* format, ...)
 #if defined(__GNUC__)
       __attribute__((format(printf, 2, 3)))
@@ -20,12 +19,11 @@ class TextOut {
   // Plain text, as it is.
   void add(const char* text) { bytes_ += text; }
 
-  // True while every piece fitted.
-  bool ok() const { return ok_; }
+  // Every piece is written whole; kept while the writers still ask.
+  bool ok() const { return true; }
 
  private:
   std::string& bytes_;
-  bool ok_ = true;
 };
 
 // A coordinate with six decimals (or as many as asked), C locale, never a
