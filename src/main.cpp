@@ -11,8 +11,8 @@ namespace {
 // Help and version go to the standard output the program was started with,
 // before any console of its own is opened; a failed write is an error.
 int print(const std::string& text) {
-  std::string why;
-  if (bellform::write_standard_output(text, &why)) return 0;
+  const std::string why = bellform::write_standard_output(text);
+  if (why.empty()) return 0;
   std::fprintf(stderr, "bellform: cannot write to standard output: %s\n", why.c_str());
   return 1;
 }

@@ -76,8 +76,7 @@ TEST_P(Replaced, WholeOrNotAtAll) {
   if (c.before == directory) fs::create_directory(name);
   test_console::fail_writes(c.failing == writes);
   test_console::fail_closes(c.failing == closes);
-  std::string why;
-  EXPECT_EQ(c.written, replace_file(name.c_str(), new_text, &why));
+  const std::string why = replace_file(name.c_str(), new_text);
   EXPECT_EQ(c.written, why.empty()) << why;
   const std::string expected = c.written              ? new_text
                                : c.before == old_file ? old_text
@@ -106,15 +105,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Files, ABareNameIsReplacedTwice) {
   const fs::path previous = fs::current_path();
   fs::current_path(dir_);
-  const bool first = replace_file("horn.dxf", old_text);
-  const bool second = replace_file("horn.dxf", new_text);
+  const bool first = replace_file("horn.dxf", old_text).empty();
+  const bool second = replace_file("horn.dxf", new_text).empty();
   fs::current_path(previous);
   EXPECT_TRUE(first && second);
   EXPECT_EQ(new_text, contents(path("horn.dxf")));
 }
 
 TEST_F(Files, AMissingDirectoryIsNotCreated) {
-  EXPECT_FALSE(replace_file(path("missing/horn.svg").c_str(), new_text));
+  EXPECT_NE("", replace_file(path("missing/horn.svg").c_str(), new_text));
   EXPECT_FALSE(fs::exists(path("missing")));
 }
 
@@ -124,7 +123,7 @@ TEST_F(Files, ModeAndLinkAreKept) {
   std::ofstream(target) << old_text;
   ASSERT_EQ(0, ::chmod(target.c_str(), 0640));
   fs::create_symlink("target.txt", link);
-  ASSERT_TRUE(replace_file(link.c_str(), new_text));
+  ASSERT_EQ("", replace_file(link.c_str(), new_text));
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(new_text, contents(target));
   struct stat st;
@@ -133,7 +132,7 @@ TEST_F(Files, ModeAndLinkAreKept) {
 
   // A new file takes the umask's bits.
   const mode_t mask = ::umask(027);
-  ASSERT_TRUE(replace_file(path("new.txt").c_str(), new_text));
+  ASSERT_EQ("", replace_file(path("new.txt").c_str(), new_text));
   ::umask(mask);
   ASSERT_EQ(0, ::stat(path("new.txt").c_str(), &st));
   EXPECT_EQ(0640u, st.st_mode & 07777);
@@ -151,7 +150,7 @@ TEST_F(Files, AFileSizeLimitLeavesTheOldFile) {
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{16, 16};
     ::setrlimit(RLIMIT_FSIZE, &limit);
-    const bool written = replace_file(name.c_str(), std::string(4096, 'x'));
+    const bool written = replace_file(name.c_str(), std::string(4096, 'x')).empty();
     ::_exit(written ? 1 : 0);
   }
   int status = 0;
@@ -165,11 +164,9 @@ TEST_F(Files, AFileSizeLimitLeavesTheOldFile) {
 // A device is written through, never replaced by a file.
 TEST_F(Files, ADeviceIsWrittenInPlace) {
   fs::create_symlink("/dev/null", path("horn.scr"));
-  EXPECT_TRUE(replace_file(path("horn.scr").c_str(), new_text));
+  EXPECT_EQ("", replace_file(path("horn.scr").c_str(), new_text));
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
-  std::string why;
-  EXPECT_FALSE(replace_file("/dev/full", new_text, &why));
-  EXPECT_EQ("No space left on device", why);
+  EXPECT_EQ("No space left on device", replace_file("/dev/full", new_text));
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
 }
 #endif

@@ -143,6 +143,23 @@ class OptionsTest(unittest.TestCase):
         long_lines = [l for l in out.splitlines() if len(l) > 79]
         self.assertEqual(long_lines, [])
 
+    def test_every_output_is_documented(self):
+        # --help lists the files and their options from the program's own
+        # table of outputs; the manual page and the README must name each.
+        _, out, _ = self.run_program(["--help"])
+        files = re.findall(r"^  (\S+\.\w+)\b", out.split("\nOptions:")[0], re.M)
+        options = re.findall(r"^  (--[a-z-]+) FILE", out, re.M)
+        self.assertGreater(len(files), 7)
+        self.assertEqual(len(options), len(files))
+        top = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
+        with open(os.path.join(top, "docs", "bellform.1.in")) as f:
+            manual = f.read().replace("\\-", "-")
+        with open(os.path.join(top, "README.md")) as f:
+            readme = f.read()
+        for name in files + options:
+            self.assertIn(name, manual)
+            self.assertIn(name, readme)
+
     def test_output_that_cannot_be_written(self):
         with open("/dev/full", "wb") as full:
             status, _, err = self.run_program(["--version"], stdout=full)

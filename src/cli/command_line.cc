@@ -55,13 +55,14 @@ bool make(const OutputRequest& out, OutputJob& job, std::string& bytes, bool& no
 }
 
 bool write_output(const OutputRequest& out, const std::string& bytes) {
-  std::string why;
   if (out.file == "-") {
-    if (write_standard_output(bytes, &why)) return true;
+    const std::string why = write_standard_output(bytes);
+    if (why.empty()) return true;
     message("cannot write to standard output: " + why);
     return false;
   }
-  if (replace_file(out.file.c_str(), bytes, &why)) return true;
+  const std::string why = replace_file(out.file.c_str(), bytes);
+  if (why.empty()) return true;
   message("cannot write '" + out.file + "': " + why);
   return false;
 }

@@ -4,12 +4,13 @@
 #pragma once
 
 #include "design/record.h"
-#include "design/texts.h"
+#include <string>
 
 namespace bellform {
 
-// A step typed in the user's unit, in inches when it fits the point list at
-// the frame of rec's last pass; otherwise 0, with the reason in `fault`.
-double step_that_fits(const DesignRecord& rec, double typed, TextBuffer& fault);
+// A step typed in the user's unit, set in `step` in inches when it fits the
+// point list at the frame of rec's last pass: empty then; otherwise the
+// reason, and `step` stays.
+std::string step_that_fits(const DesignRecord& rec, double typed, double& step);
 
 }  // namespace bellform

@@ -24,7 +24,7 @@ struct Loop {
   PassKind pass = PassKind::screen;
   TextBuffer line = {};
   TextBuffer prompt = {};
-  TextBuffer fault = {};
+  std::string fault;
 };
 
 // Asks the question already formatted into the prompt buffer.
@@ -80,10 +80,10 @@ void run_cycle(Loop& loop) {
   }
   // Every cycle ends at the command line in screen state.
   loop.pass = PassKind::screen;
-  if (loop.fault[0]) {
-    write_text(loop.fault, attr_red);
+  if (!loop.fault.empty()) {
+    write_text(loop.fault.c_str(), attr_red);
     write_char('\n', attr_normal);
-    loop.fault[0] = '\0';
+    loop.fault.clear();
   }
 }
 
@@ -113,8 +113,8 @@ bool take_command(Loop& loop) {
       rec.recompute = true;
       return true;
     case 'F': case 'f':
-      if (file_command(rec, loop.line, loop.prompt, loop.fault))
-        loop.pass = PassKind::file;
+      loop.fault = file_command(rec, loop.line, loop.prompt);
+      if (loop.fault.empty()) loop.pass = PassKind::file;
       return true;
     case 'M': case 'm':
       rec.step = rec.units.outline_step;
@@ -127,7 +127,7 @@ bool take_command(Loop& loop) {
   // as zero inches.
   const double typed = to_number(loop.line, rec.units.metric);
   if (typed == 0) return false;
-  format_text(loop.fault, "%s", set_length(rec, typed).c_str());
+  loop.fault = set_length(rec, typed);
   return true;
 }
 

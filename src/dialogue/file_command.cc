@@ -13,23 +13,19 @@
 
 namespace bellform {
 
-bool file_command(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt,
-                  TextBuffer& fault) {
+std::string file_command(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt) {
   format_text(prompt, "%s", rec.units.metric ? "  What dim X step (mm) > "
                                              : "  What dim X step (In) > ");
   write_text(prompt, attr_normal);
   read_line(line, sizeof line);
-  const double step = step_that_fits(rec, to_number(line, rec.units.metric), fault);
-  if (step == 0) return false;
-  rec.step = step;
-  return true;
+  return step_that_fits(rec, to_number(line, rec.units.metric), rec.step);
 }
 
 void file_cycle(DesignRecord& rec, TextBuffer& line) {
   std::string bytes;
   FilePassSink sink(bytes);
   data_file_report(rec, PassKind::file, sink);
-  const bool written = replace_file(data_file_name, bytes);
+  const bool written = replace_file(data_file_name, bytes).empty();
   write_char('\n', attr_normal);
   if (!written) {
     format_text(line, "Could not write the data file %s.", data_file_name);

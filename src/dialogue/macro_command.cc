@@ -68,7 +68,7 @@ char ask_answer() {
 bool write_row(const OutputRow& row, OutputJob& job) {
   std::string bytes;
   const std::string why = row.make(job, bytes);
-  if (why.empty() && replace_file(row.file, bytes)) {
+  if (why.empty() && replace_file(row.file, bytes).empty()) {
     coloured_line(text_of(row.notice, row.file), attr_yellow);
     return true;
   }

@@ -4,24 +4,31 @@
 
 namespace bellform {
 
-bool replace_file(const char* name, const std::string& bytes, std::string* why) {
-  Replacement r;
-  bool ok = platform_begin_replace(name, r);
-  if (ok && !platform_write_file(r, bytes.data(), bytes.size())) {
-    platform_abandon_replace(r);
-    ok = false;
-  } else if (ok) {
-    ok = platform_commit_replace(r);
-  }
-  if (!ok && why != nullptr) *why = platform_error_text(r.error);
-  return ok;
+namespace {
+
+// A failure always has a reason to show, even one the system leaves blank.
+std::string reason(int error) {
+  std::string text = platform_error_text(error);
+  return text.empty() ? "unknown error" : text;
 }
 
-bool write_standard_output(const std::string& bytes, std::string* why) {
+}  // namespace
+
+std::string replace_file(const char* name, const std::string& bytes) {
+  Replacement r;
+  if (!platform_begin_replace(name, r)) return reason(r.error);
+  if (!platform_write_file(r, bytes.data(), bytes.size())) {
+    platform_abandon_replace(r);
+    return reason(r.error);
+  }
+  if (!platform_commit_replace(r)) return reason(r.error);
+  return "";
+}
+
+std::string write_standard_output(const std::string& bytes) {
   int error = 0;
-  const bool ok = platform_write_standard_output(bytes.data(), bytes.size(), error);
-  if (!ok && why != nullptr) *why = platform_error_text(error);
-  return ok;
+  if (platform_write_standard_output(bytes.data(), bytes.size(), error)) return "";
+  return reason(error);
 }
 
 }  // namespace bellform

@@ -124,7 +124,7 @@ std::complex<double> input_impedance(const Transfer& t, std::complex<double> loa
 
 double impedance_frequency(int i) { return 20 * std::exp2(i / 24.0); }
 
-const char* throat_impedance(const Radii& radii, double L, double D, ImpedanceTable& out) {
+std::string throat_impedance(const Radii& radii, double L, double D, ImpedanceTable& out) {
   out = ImpedanceTable{};
   if (!(L > 0)) return no_length;
   const double rm = radii.rm;
@@ -159,7 +159,7 @@ const char* throat_impedance(const Radii& radii, double L, double D, ImpedanceTa
     out = ImpedanceTable{};
     return too_extreme;
   }
-  return nullptr;
+  return "";
 }
 
 }  // namespace bellform

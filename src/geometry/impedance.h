@@ -7,6 +7,7 @@
 #pragma once
 
 #include <complex>
+#include <string>
 
 #include "geometry/horn.h"
 
@@ -61,6 +62,6 @@ struct ImpedanceTable {
 // radius rm. nullptr on success, else the sentence that says why there is
 // no table: a horn of no length (L <= 0), or one so large or extreme that
 // the path cannot be cut finely enough or its numbers overflow.
-const char* throat_impedance(const Radii& radii, double L, double D, ImpedanceTable& out);
+std::string throat_impedance(const Radii& radii, double L, double D, ImpedanceTable& out);
 
 }  // namespace bellform

@@ -47,7 +47,7 @@ void include_in_bounds(Sheet& sheet, const Outline& outline, bool first) {
 
 }  // namespace
 
-const char* lay_out_sheet(const DesignRecord& rec, Sheet& sheet) {
+std::string lay_out_sheet(const DesignRecord& rec, Sheet& sheet) {
   const double per_inch = rec.units.per_inch;
   const char* too_large = "Nothing to draw: the piece is too large to lay out.";
   const PointList& points = rec.points;
@@ -99,7 +99,7 @@ const char* lay_out_sheet(const DesignRecord& rec, Sheet& sheet) {
                   "piece %.2f In. long, angle %.1f Deg.; print at 100%%",
                   rec.W, rec.H, rec.T, rec.D, piece_length(rec.frame),
                   piece_angle(rec.frame));
-  return nullptr;
+  return "";
 }
 
 // A caption's width guessed from its length: in a sans-serif font this

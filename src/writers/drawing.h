@@ -27,9 +27,9 @@ struct Sheet {
   char caption[256] = {};
 };
 
-// Lays out the parts of the pass just run; nullptr on success, otherwise
-// one sentence saying why nothing can be drawn.
-const char* lay_out_sheet(const DesignRecord& rec, Sheet& sheet);
+// Lays out the parts of the pass just run; empty on success, otherwise one
+// sentence saying why nothing can be drawn.
+std::string lay_out_sheet(const DesignRecord& rec, Sheet& sheet);
 
 // The centre line's pattern: long dash, gap, short dash, gap; the gaps and
 // the short dash are this share of the long dash.

@@ -28,7 +28,7 @@ const DesignRecord& OutputJob::outline() {
 
 const std::string& OutputJob::sheet_fault() {
   if (!sheet_done_) {
-    if (const char* fault = lay_out_sheet(outline(), sheet_)) sheet_fault_ = fault;
+    sheet_fault_ = lay_out_sheet(outline(), sheet_);
     sheet_done_ = true;
   }
   return sheet_fault_;
@@ -36,8 +36,7 @@ const std::string& OutputJob::sheet_fault() {
 
 const std::string& OutputJob::impedance_fault() {
   if (!impedance_done_) {
-    if (const char* fault = throat_impedance(horn_.radii, horn_.L, horn_.D, table_))
-      impedance_fault_ = fault;
+    impedance_fault_ = throat_impedance(horn_.radii, horn_.L, horn_.D, table_);
     impedance_done_ = true;
   }
   return impedance_fault_;
@@ -48,9 +47,7 @@ const std::string& OutputJob::data_step_fault() {
     data_ = horn_;
     data_.step = data_.units.first_step;
     if (data_step != 0) {
-      TextBuffer fault = {};
-      data_.step = step_that_fits(data_, data_step, fault);
-      data_fault_ = fault;
+      data_fault_ = step_that_fits(data_, data_step, data_.step);
     }
     data_done_ = true;
   }
