@@ -62,7 +62,8 @@ TEST_P(SameBytes, AsTheDialogueWritesThem) {
   ASSERT_EQ(0, command_line(argv));
   EXPECT_EQ(file("dialogue.txt"), file("bellform.txt"));
   for (const OutputRow& row : output_rows()) {
-    if (row.key) EXPECT_EQ(file(("d-" + std::string(row.file)).c_str()), file(row.file)) << row.file;
+    if (!row.key) continue;
+    EXPECT_EQ(file(("d-" + std::string(row.file)).c_str()), file(row.file)) << row.file;
   }
   ASSERT_EQ(0, command_line({"--txt", "bellform.txt"}));
   EXPECT_EQ(file("screen.txt"), file("bellform.txt"));
