@@ -8,7 +8,10 @@ namespace bellform {
 constexpr double PI = 3.141592654;
 constexpr double inv_PI = 0.318309886142228;
 constexpr double degrees_per_radian_x2 = 114.5915590112021;  // 360 / PI
-constexpr double fc_factor = 1050.42;  // 13200 in/s over 4 PI
+// The speed of sound, inches a second: the cutoff's and the impedance's.
+constexpr double sound_speed = 13200;
+// sound_speed over 4 PI, to the two decimals the cutoff has always used.
+constexpr double fc_factor = 1050.42;
 
 struct Radii {
   double rm = 0;  // equivalent mouth radius, the tractrix constant

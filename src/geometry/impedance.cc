@@ -13,8 +13,6 @@ namespace {
 
 // Full precision here: the layout's short PI only shapes the printed digits.
 using std::numbers::pi;
-constexpr double sound_speed = 13200;  // inches a second
-constexpr double top_frequency = 20480;
 
 // The path is cut evenly in the contour's parameter t (radius rm / cosh t,
 // distance from the mouth rm (t - tanh t)), which puts short cones where
@@ -56,7 +54,7 @@ double contour_parameter(double u) {
 
 // Cones for the path from t0 to the mouth; 0 when more than max_segments.
 int segment_count(double rm, double t0) {
-  const double top_k = 2 * pi * top_frequency / sound_speed;
+  const double top_k = 2 * pi * impedance_frequency(impedance_rows - 1) / sound_speed;
   const double n = std::ceil(std::max(t0 / max_step_t, top_k * rm * t0 / max_phase));
   if (!(n <= max_segments)) return 0;
   return std::max(1, static_cast<int>(n));
