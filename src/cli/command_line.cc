@@ -130,13 +130,11 @@ struct Passes {
   bool pages(std::string& bytes) {
     const GivenDesign& d = options.design;
     const Paper paper = d.has_paper ? d.paper : paper_of(horn.units);
-    PageGrid grid;
-    if (!page_grid(sheet, horn.units.drawing, paper, grid)) {
-      message("the pages to print would be over " + std::to_string(max_pdf_pages));
-      return false;
-    }
-    if (write_pdf_pages(bytes, sheet, horn.units.drawing, paper)) return true;
-    message("a number of this horn is too long to write");
+    PagePlan plan;
+    std::string fault = plan_pages(sheet, horn.units.drawing, paper, plan);
+    if (fault.empty()) fault = write_pdf_pages(bytes, plan);
+    if (fault.empty()) return true;
+    message(fault);
     return false;
   }
 

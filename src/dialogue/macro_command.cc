@@ -77,10 +77,10 @@ void yellow_line(const char* text) {
 bool pages_file(const Sheet& sheet, const Units& units, TextBuffer& line) {
   const char* name = "horn-pages.pdf";
   const Paper paper = paper_of(units);
-  PageGrid grid;
-  const bool fits = page_grid(sheet, units.drawing, paper, grid);
+  PagePlan plan;
+  const bool fits = plan_pages(sheet, units.drawing, paper, plan).empty();
   std::string bytes;
-  if (fits && write_pdf_pages(bytes, sheet, units.drawing, paper) && replace_file(name, bytes)) {
+  if (fits && write_pdf_pages(bytes, plan).empty() && replace_file(name, bytes)) {
     format_text(line, "Pages to print are: %s", name);
     yellow_line(line);
     return true;
