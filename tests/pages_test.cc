@@ -1,6 +1,5 @@
-// The pages to print for horns of many sizes, read from the file the
-// command line writes: the page tree's count, the map's scale and the last
-// page's label, which pins the grid's last row and column.
+// The pages to print for horns of many sizes: the count, the map's scale,
+// and the last page's label, which pins the grid's last row and column.
 #include "cli/command_line.h"
 #include "cli/options.h"
 #include "dialogue.h"

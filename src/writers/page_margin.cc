@@ -11,7 +11,7 @@
 namespace bellform {
 
 void page_text(TextOut& out, const char* font, double size, double x, double y,
-          const std::string& words) {
+               const std::string& words) {
   NumberText s, px, py;
   format_points(s, size);
   format_points(px, x);
@@ -29,8 +29,8 @@ void page_caption(TextOut& out, const PagePlan& plan, double x, double width,
     lines = wrap_helvetica(sheet.caption, size, width);
   }
   for (std::size_t i = 0; i < lines.size(); ++i)
-    page_text(out, regular_font, size, x, first_baseline - 1.2 * size * static_cast<double>(i),
-         lines[i]);
+    page_text(out, regular_font, size, x,
+              first_baseline - 1.2 * size * static_cast<double>(i), lines[i]);
 }
 
 void draw_margin(TextOut& out, const PagePlan& plan, int row, int column) {
@@ -56,7 +56,8 @@ void draw_margin(TextOut& out, const PagePlan& plan, int row, int column) {
   std::snprintf(words, sizeof words, "%g %s square: check the print scale",
                 units.check_square, units.svg_unit);
   page_text(out, regular_font, 9, left, bottom + 13, words);
-  page_text(out, bold_font, 10, left, bottom, "Print at 100% (actual size), no fitting to the page.");
+  page_text(out, bold_font, 10, left, bottom,
+            "Print at 100% (actual size), no fitting to the page.");
 }
 
 }  // namespace bellform

@@ -101,8 +101,7 @@ class Pages(unittest.TestCase):
                 self.assertAlmostEqual(float(got), expected, delta=0.01)
 
     def check_labels(self, pdf, pages):
-        """Each printed page's cell, {page: (row, column)} from 0, from its
-        label; the map, without one, is page 1."""
+        """{page: (row, column)} from each label; the map, page 1, has none."""
         places = {}
         for n, text in enumerate(run("pdftotext", pdf, "-").split("\f")[:pages], 1):
             label = re.search(r"page (\d+) of (\d+): row (\d+), column (\d+)", text)
