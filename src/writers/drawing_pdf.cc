@@ -1,6 +1,7 @@
 // The pages as a PDF 1.4 file of our own making, vector only: paths, and
 // text in Helvetica, which every reader has. Each page a window of the
-// sheet at true size, its MediaBox the paper in points.
+// sheet at true size, its MediaBox the paper in points; the map, when
+// there is one, first.
 #include "writers/drawing_pdf.h"
 
 #include "writers/page_content.h"
@@ -38,13 +39,19 @@ void document_objects(PdfFile& pdf, int pages) {
   pdf.end();
 }
 
-bool page(PdfFile& pdf, const Sheet& sheet, const DrawingUnits& units,
-          const PageLayout& layout, int number) {
-  const int row = number / layout.grid.columns, column = number % layout.grid.columns;
+// Page `number` of the file, counted from 0: the map when `cell` is
+// negative, otherwise that window of the grid.
+bool page(PdfFile& pdf, const PagePlan& plan, int number, int cell) {
+  const PageLayout& layout = plan.layout;
   std::string content;
   TextOut out(content);
-  draw_window(out, sheet, units, layout, row, column);
-  draw_margin(out, sheet, units, layout, row, column);
+  if (cell < 0) {
+    draw_map(out, plan);
+  } else {
+    const int row = cell / layout.grid.columns, column = cell % layout.grid.columns;
+    draw_window(out, plan, row, column);
+    draw_margin(out, plan, row, column);
+  }
   NumberText width, height;
   format_points(width, layout.paper_width);
   format_points(height, layout.paper_height);
@@ -61,16 +68,15 @@ bool page(PdfFile& pdf, const Sheet& sheet, const DrawingUnits& units,
 
 }  // namespace
 
-bool write_pdf_pages(std::string& bytes, const Sheet& sheet, const DrawingUnits& units,
-                     Paper paper) {
-  PageLayout layout;
-  if (!lay_out_pages(sheet, units, paper, layout)) return false;
-  const int pages = layout.grid.pages();
-  PdfFile pdf(bytes, page_object(pages) - 1);
-  document_objects(pdf, pages);
-  bool ok = true;
-  for (int p = 0; p < pages; ++p) ok = page(pdf, sheet, units, layout, p) && ok;
-  return pdf.finish(catalog, info) && ok;
+std::string write_pdf_pages(std::string& bytes, const PagePlan& plan) {
+  PdfFile pdf(bytes, page_object(plan.pages) - 1);
+  document_objects(pdf, plan.pages);
+  int number = 0;
+  bool ok = !plan.has_map() || page(pdf, plan, number++, -1);
+  for (std::size_t cell = 0; cell < plan.page.size(); ++cell)
+    if (plan.page[cell]) ok = page(pdf, plan, number++, static_cast<int>(cell)) && ok;
+  if (pdf.finish(catalog, info) && ok) return "";
+  return "a number of this horn is too long to write";
 }
 
 }  // namespace bellform

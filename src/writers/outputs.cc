@@ -96,11 +96,9 @@ std::string svg(OutputJob& job, std::string& bytes) {
 }
 
 std::string pages(OutputJob& job, std::string& bytes) {
-  PageGrid grid;
-  if (!page_grid(job.sheet(), job.horn().units.drawing, job.paper, grid))
-    return "over " + std::to_string(max_pdf_pages) + " pages";
-  write_pdf_pages(bytes, job.sheet(), job.horn().units.drawing, job.paper);
-  return "";
+  PagePlan plan;
+  const std::string why = plan_pages(job.sheet(), job.horn().units.drawing, job.paper, plan);
+  return why.empty() ? write_pdf_pages(bytes, plan) : why;
 }
 
 std::string impedance_csv(OutputJob& job, std::string& bytes) {

@@ -47,7 +47,7 @@ bool lay_out_pages(const Sheet& sheet, const DrawingUnits& units, Paper paper,
   const double height = sheet.max_y - sheet.min_y + 2 * units.margin;
   l.grid.columns = tiles(width, l.window_width);
   l.grid.rows = tiles(height, l.window_height);
-  if (l.grid.columns == 0 || l.grid.rows == 0 || l.grid.pages() > max_pdf_pages) return false;
+  if (l.grid.columns == 0 || l.grid.rows == 0) return false;
   layout = l;
   return true;
 }
@@ -56,13 +56,6 @@ Box sheet_window(const PageLayout& layout, int row, int column) {
   const double left = layout.sheet_left + column * layout.window_width;
   const double top = layout.sheet_top - row * layout.window_height;
   return {left, top - layout.window_height, left + layout.window_width, top};
-}
-
-bool page_grid(const Sheet& sheet, const DrawingUnits& units, Paper paper, PageGrid& grid) {
-  PageLayout layout;
-  if (!lay_out_pages(sheet, units, paper, layout)) return false;
-  grid = layout.grid;
-  return true;
 }
 
 }  // namespace bellform

@@ -3,10 +3,28 @@
 // measures), and which part of the sheet each window shows.
 #pragma once
 
+#include "design/units.h"
 #include "geometry/clip.h"
-#include "writers/drawing_pdf.h"
+#include "writers/drawing.h"
 
 namespace bellform {
+
+// Portrait, whatever unit the drawing is in: Letter (8.5 x 11 in) or A4
+// (210 x 297 mm).
+enum class Paper { letter, a4 };
+
+// The paper of the user's unit: Letter in inches, A4 in millimetres.
+inline Paper paper_of(const Units& units) { return units.metric ? Paper::a4 : Paper::letter; }
+
+// No more pages than this, the map included: nobody tapes more together,
+// and the file grows with every page.
+constexpr int max_pdf_pages = 1000;
+
+// The windows that tile the sheet, row 0 at the top, column 0 at the left.
+struct PageGrid {
+  int columns = 0, rows = 0;
+  int cells() const { return columns * rows; }
+};
 
 struct PageLayout {
   double paper_width = 0, paper_height = 0;  // points
@@ -20,7 +38,8 @@ struct PageLayout {
   PageGrid grid;
 };
 
-// False when the pages would be too many (see page_grid).
+// False when the grid would be over max_pdf_pages across or down (or the
+// sheet has no size).
 bool lay_out_pages(const Sheet& sheet, const DrawingUnits& units, Paper paper,
                    PageLayout& layout);
 

@@ -10,10 +10,8 @@
 
 namespace bellform {
 
-namespace {
-
-void text(TextOut& out, const char* font, double size, double x, double y,
-          const std::string& words) {
+void page_text(TextOut& out, const char* font, double size, double x, double y,
+               const std::string& words) {
   NumberText s, px, py;
   format_points(s, size);
   format_points(px, x);
@@ -21,26 +19,23 @@ void text(TextOut& out, const char* font, double size, double x, double y,
   out.put("BT /%s %s Tf %s %s Td %s Tj ET\n", font, s, px, py, pdf_string(words).c_str());
 }
 
-// The caption at the SVG's text size, in as many lines as the column
-// needs, at most three: a longer one is set smaller until it fits.
-void caption(TextOut& out, const Sheet& sheet, const DrawingUnits& units, double x,
-             double width, double first_baseline) {
-  double size = units.text_size * units.points;
+void page_caption(TextOut& out, const PagePlan& plan, double x, double width,
+                  double first_baseline) {
+  const Sheet& sheet = *plan.sheet;
+  double size = plan.units->text_size * plan.units->points;
   std::vector<std::string> lines = wrap_helvetica(sheet.caption, size, width);
   for (int tries = 0; tries < 20 && lines.size() > 3; ++tries) {
     size *= 0.9;
     lines = wrap_helvetica(sheet.caption, size, width);
   }
   for (std::size_t i = 0; i < lines.size(); ++i)
-    text(out, regular_font, size, x, first_baseline - 1.2 * size * static_cast<double>(i),
-         lines[i]);
+    page_text(out, regular_font, size, x,
+              first_baseline - 1.2 * size * static_cast<double>(i), lines[i]);
 }
 
-}  // namespace
-
-void draw_margin(TextOut& out, const Sheet& sheet, const DrawingUnits& units,
-                 const PageLayout& layout, int row, int column) {
-  const Box& w = layout.window;
+void draw_margin(TextOut& out, const PagePlan& plan, int row, int column) {
+  const DrawingUnits& units = *plan.units;
+  const Box& w = plan.layout.window;
   // The square measured from the middle of its lines, as a rule is laid
   // along them.
   const double side = units.check_square * units.points;
@@ -55,14 +50,14 @@ void draw_margin(TextOut& out, const Sheet& sheet, const DrawingUnits& units,
   const double label = top - 7.5;  // the tops of its capitals level with the square's
   char words[160];
   std::snprintf(words, sizeof words, "page %d of %d: row %d, column %d",
-                row * layout.grid.columns + column + 1, layout.grid.pages(), row + 1,
-                column + 1);
-  text(out, bold_font, 10, left, label, words);
-  caption(out, sheet, units, left, w.right - left, label - 13);
+                plan.page_at(row, column), plan.pages, row + 1, column + 1);
+  page_text(out, bold_font, 10, left, label, words);
+  page_caption(out, plan, left, w.right - left, label - 13);
   std::snprintf(words, sizeof words, "%g %s square: check the print scale",
                 units.check_square, units.svg_unit);
-  text(out, regular_font, 9, left, bottom + 13, words);
-  text(out, bold_font, 10, left, bottom, "Print at 100% (actual size), no fitting to the page.");
+  page_text(out, regular_font, 9, left, bottom + 13, words);
+  page_text(out, bold_font, 10, left, bottom,
+            "Print at 100% (actual size), no fitting to the page.");
 }
 
 }  // namespace bellform

@@ -77,19 +77,21 @@ void centre_line(const Pen& pen, const Part& p, const DrawingUnits& units, const
   pen.out.add("S\n[] 0 d\n");
 }
 
-// Half a diamond on each side that meets a neighbour, pointing into the
-// window: taped together, the two halves make a whole one.
-void meeting_marks(TextOut& out, const Box& w, const PageGrid& grid, int row, int column) {
+// Half a diamond on each side that meets a printed neighbour, pointing
+// into the window: taped together, the two halves make a whole one.
+void meeting_marks(TextOut& out, const PagePlan& plan, int row, int column) {
+  const Box& w = plan.layout.window;
+  const PageGrid& grid = plan.layout.grid;
   const double half = 5, depth = 5;  // points
   const double mx = (w.left + w.right) / 2, my = (w.bottom + w.top) / 2;
   struct Mark {
     bool shown;
     double x, y, dx, dy;  // the middle of the side, and the way into the window
   } marks[] = {
-      {row > 0, mx, w.top, 0, -1},
-      {row + 1 < grid.rows, mx, w.bottom, 0, 1},
-      {column > 0, w.left, my, 1, 0},
-      {column + 1 < grid.columns, w.right, my, -1, 0},
+      {row > 0 && plan.page_at(row - 1, column), mx, w.top, 0, -1},
+      {row + 1 < grid.rows && plan.page_at(row + 1, column), mx, w.bottom, 0, 1},
+      {column > 0 && plan.page_at(row, column - 1), w.left, my, 1, 0},
+      {column + 1 < grid.columns && plan.page_at(row, column + 1), w.right, my, -1, 0},
   };
   for (const Mark& m : marks) {
     if (!m.shown) continue;
@@ -120,8 +122,10 @@ void frame(TextOut& out, const Box& w) {
 
 }  // namespace
 
-void draw_window(TextOut& out, const Sheet& sheet, const DrawingUnits& units,
-                 const PageLayout& layout, int row, int column) {
+void draw_window(TextOut& out, const PagePlan& plan, int row, int column) {
+  const Sheet& sheet = *plan.sheet;
+  const DrawingUnits& units = *plan.units;
+  const PageLayout& layout = plan.layout;
   const Box shown = sheet_window(layout, row, column);
   const Pen pen{out, layout, shown};
   const Box& w = layout.window;
@@ -143,7 +147,7 @@ void draw_window(TextOut& out, const Sheet& sheet, const DrawingUnits& units,
   }
   out.add("Q\n");
   frame(out, w);
-  meeting_marks(out, w, layout.grid, row, column);
+  meeting_marks(out, plan, row, column);
 }
 
 }  // namespace bellform

@@ -12,7 +12,11 @@ class TextOut {
 
   // printf into the text.
   void put(const char* format, ...)
-#if defined(__GNUC__)
+#if defined(__MINGW32__)
+      // MinGW's "printf" is Microsoft's, which knows no %zu; the build
+      // uses MinGW's own C99 printf (__USE_MINGW_ANSI_STDIO), GNU's.
+      __attribute__((format(gnu_printf, 2, 3)))
+#elif defined(__GNUC__)
       __attribute__((format(printf, 2, 3)))
 #endif
       ;

@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """The pages to print read by real readers: qpdf checks them, pdfinfo counts
-and measures them, pdftoppm renders them. Their windows set side by side
-must make rsvg-convert's render of the same horn's SVG without its caption
-(the pages' margins carry it): the template at true size, nothing lost at
-a seam. The files are those the dialogue tests prove the program writes.
+and measures them, pdftotext reads the labels and the map, pdftoppm renders
+them. The windows set at their labels' cells must make rsvg-convert's render
+of the horn's SVG without its caption (the margins carry it): nothing lost
+at a seam, no line in a window left out. The map numbers each page in its
+cell. The files are those the C++ tests prove the program writes.
 
 Usage: pages_readers_test.py DATA_DIR DOCS_DIR
 A missing reader skips the test (readers.py).
@@ -31,11 +32,12 @@ SLACK = 1  # pixels a line may move between the renders: antialiasing
 MARK = 8   # points round the middle of a window's side: the half diamond
 
 # The case, its files, the paper, the square's side in points, a resolution
-# at which the margins and windows are whole pixels, and the pages.
+# at which the margins and windows are whole pixels, and the pages, map and all.
 CASES = (
-    ("inches on Letter", DOCS, "horn-pages.pdf", "horn.svg", LETTER, 72.0, 100, 6),
-    ("millimetres on A4", DATA, "horn-mm-pages.pdf", "horn-mm.svg", A4, 25 * 72 / 25.4, 127, 6),
+    ("inches on Letter", DOCS, "horn-pages.pdf", "horn.svg", LETTER, 72.0, 100, 7),
+    ("millimetres on A4", DATA, "horn-mm-pages.pdf", "horn-mm.svg", A4, 25 * 72 / 25.4, 127, 7),
     ("smaller than a window", DATA, "horn-small-pages.pdf", "horn-small.svg", LETTER, 72.0, 100, 1),
+    ("a blank window", DATA, "horn-16x12-pages.pdf", "horn-16x12.svg", LETTER, 72.0, 100, 12),
 )
 
 
@@ -79,10 +81,12 @@ class Pages(unittest.TestCase):
             with self.subTest(name), tempfile.TemporaryDirectory() as tmp:
                 pdf, root = os.path.join(folder, pdf), ET.parse(os.path.join(folder, svg)).getroot()
                 columns, rows = grid(root, paper)
-                self.assertEqual(columns * rows, pages)
                 self.check_file(pdf, paper, pages)
-                self.check_seams(pdf, root, paper, dpi, columns, rows, tmp)
-                self.check_square(pdf, paper, square, tmp)
+                places = self.check_labels(pdf, pages)
+                if pages > 1:
+                    self.check_map(pdf, paper, columns, rows, places)
+                self.check_seams(pdf, root, paper, dpi, columns, rows, places, tmp)
+                self.check_square(pdf, paper, square, min(places), tmp)
 
     def check_file(self, pdf, paper, pages):
         check = subprocess.run(["qpdf", "--check", pdf], capture_output=True, text=True)
@@ -96,18 +100,45 @@ class Pages(unittest.TestCase):
             for got, expected in zip(size, paper["size"]):
                 self.assertAlmostEqual(float(got), expected, delta=0.01)
 
-    def check_seams(self, pdf, root, paper, dpi, columns, rows, tmp):
-        """The windows side by side against the SVG's render without its caption."""
+    def check_labels(self, pdf, pages):
+        """{page: (row, column)} from each label; the map, page 1, has none."""
+        places = {}
+        for n, text in enumerate(run("pdftotext", pdf, "-").split("\f")[:pages], 1):
+            label = re.search(r"page (\d+) of (\d+): row (\d+), column (\d+)", text)
+            self.assertEqual(label is None, n == 1 and pages > 1, text)
+            if label:
+                self.assertEqual(label.group(1, 2), (str(n), str(pages)))
+                places[n] = (int(label[3]) - 1, int(label[4]) - 1)
+        return places
+
+    def check_map(self, pdf, paper, columns, rows, places):
+        """The numbers on page 1 in the cells of their pages: the grid at
+        the map's scale, in the middle of the window."""
+        box = r'xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<'
+        words = re.findall(box, run("pdftotext", "-f", "1", "-l", "1", "-bbox", pdf, "-"))
+        text = " ".join(w[4] for w in words)
+        n = int(re.search(r"Map of the pages, 1:(\d+) - not at true size: do not cut", text)[1])
+        self.assertIn("%d pages to print. Tape them" % len(places), text)
+        unit = POINTS[paper["unit"]]
+        (mx, my), (ww, wh) = ((v * unit for v in paper[k]) for k in ("margin", "window"))
+        left, top = mx + (ww - columns * ww / n) / 2, my + (wh - rows * wh / n) / 2
+        numbers = {int(w[4]): (int(((float(w[1]) + float(w[3])) / 2 - top) * n // wh),
+                               int(((float(w[0]) + float(w[2])) / 2 - left) * n // ww))
+                   for w in words if w[4].isdigit() and float(w[3]) < my + wh}
+        self.assertEqual(numbers, places)
+
+    def check_seams(self, pdf, root, paper, dpi, columns, rows, places, tmp):
+        """The windows at their cells against the SVG's render without its
+        caption; a window with no page stays white."""
         import numpy
         pixels = dpi * POINTS[paper["unit"]] / 72  # pixels a paper unit
         mx, my, ww, wh = (round(v * pixels) for v in paper["margin"] + paper["window"])
         run("pdftoppm", "-r", str(dpi), "-gray", pdf, os.path.join(tmp, "page"))
         renders = sorted((f for f in os.listdir(tmp) if f.startswith("page")),
                          key=lambda f: int(re.search(r"(\d+)\.pgm$", f)[1]))
-        self.assertEqual(len(renders), columns * rows)
         tiles = numpy.full((rows * wh, columns * ww), 255, numpy.uint8)
-        for n, render in enumerate(renders):
-            r, c = divmod(n, columns)
+        for n, (r, c) in places.items():
+            render = renders[n - 1]
             tiles[r * wh:(r + 1) * wh, c * ww:(c + 1) * ww] = \
                 read_grey(os.path.join(tmp, render))[my:my + wh, mx:mx + ww]
         for text in root.findall(SVG + "text"):
@@ -131,7 +162,7 @@ class Pages(unittest.TestCase):
             self.assertEqual(int(stray.sum()), 0, "%s, first at row and column %s"
                              % (name, numpy.argwhere(stray)[:1].tolist()))
 
-    def check_square(self, pdf, paper, square, tmp):
+    def check_square(self, pdf, paper, square, page, tmp):
         """The square at the left of the bottom margin, from the middle of
         one side to the middle of the other, at 2540 pixels an inch: a
         whole number of pixels to an inch and to 25 mm, so the renderer's
@@ -140,10 +171,10 @@ class Pages(unittest.TestCase):
         unit, px = POINTS[paper["unit"]], 2540 / 72  # pixels a point
         below = (paper["margin"][1] + paper["window"][1]) * unit + 2  # the frame's bottom line
         width = paper["margin"][0] * unit + square + 6
-        run("pdftoppm", "-r", "2540", "-f", "1", "-l", "1", "-gray", "-x", "0",
+        run("pdftoppm", "-r", "2540", "-f", str(page), "-singlefile", "-gray", "-x", "0",
             "-y", str(round(below * px)), "-W", str(round(width * px)),
             "-H", str(round((paper["size"][1] - below) * px)), pdf, os.path.join(tmp, "square"))
-        grey = read_grey(os.path.join(tmp, "square-1.pgm"))
+        grey = read_grey(os.path.join(tmp, "square.pgm"))
         for axis in (0, 1):
             lines = numpy.flatnonzero((grey < INK).sum(axis=axis) > 0.9 * square * px)
             groups = numpy.split(lines, numpy.flatnonzero(numpy.diff(lines) > 1) + 1)
