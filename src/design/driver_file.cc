@@ -70,8 +70,8 @@ struct Reading {
 };
 
 std::string range_fault(int id) {
-  return std::string(params[id].name) +
-         (params[id].zero_allowed ? " must be a number, 0 or above." : " must be a number above 0.");
+  const char* range = params[id].zero_allowed ? ", 0 or above." : " above 0.";
+  return std::string(params[id].name) + " must be a number" + range;
 }
 
 // One line, its comment already cut off.
