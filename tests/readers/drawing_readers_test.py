@@ -121,8 +121,7 @@ class DrawingReaders(unittest.TestCase):
             self.assertLess(abs(pixels - size / per_inch * 100), 1.0)
 
     def test_charts_render(self):
-        """The README's charts: the impedance's two curves on 800 x 500 px, the
-        response's three panels on 800 x 850 px."""
+        """The README's charts: the impedance's two curves, the response's three."""
         for name, curves, size in (("horn-impedance.svg", 2, (800, 500)),
                                    ("horn-response.svg", 3, (800, 850))):
             path = os.path.join(DOCS, name)
