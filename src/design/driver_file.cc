@@ -102,7 +102,7 @@ std::string read_line(Reading& r, int at, std::string_view text) {
 }
 
 std::string read_lines(Reading& r, std::string_view text) {
-  for (int at = 1; !text.empty() || at == 1; ++at) {
+  for (int at = 1; !text.empty(); ++at) {
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
     text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);

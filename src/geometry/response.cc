@@ -44,7 +44,10 @@ ResponseRow row_at(double f, cplx z1, const DriverParams& d) {
   const cplx zr = d.Vrc > 0 ? chamber(omega, d.Vrc) : cplx(0);
   const cplx u = ps / (zas + zf + zr);
   const cplx uth = u / shunt;
-  const double power = std::norm(uth) * z1.real();
+  // A resistance that rounds below 0 far under the cutoff is no power, not
+  // a fault.
+  double power = std::norm(uth) * z1.real();
+  if (power < 0) power = 0;
   const double rms_pressure = std::sqrt(air_density * air_sound_speed * power / (2 * pi));
   const cplx zet = ze + d.Bl * d.Bl / (sd2 * (zf + zr) + zm);
   ResponseRow row;
