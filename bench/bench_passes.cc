@@ -1,7 +1,8 @@
 // How long the passes of a cycle take, and how often each computes the
 // tractrix: a screen pass, a file pass at 0.1 inch and a macro pass, for the
 // worked example (12 x 12, throat 2) and a bass horn (40 x 30, throat 3), a
-// whole dialogue on the test console, and the throat impedance of each horn. Counters per pass:
+// whole dialogue on the test console, the throat impedance of each horn and
+// the response of a driver on it, the impedance included. Counters per pass:
 //   tractrix_length  calls of tractrix_length
 //   per_station      of them for one station (the bisection of its radius)
 //   walked           stations computed, thrown-away screen attempts included
@@ -21,6 +22,8 @@
 #include "dialogue/file_command.h"
 #include "dialogue/macro_command.h"
 #include "dialogue/screen_sink.h"
+#include "design/driver_file.h"
+#include "design/horn_response.h"
 #include "geometry/impedance.h"
 #include "geometry/tractrix.h"
 #include "geometry/walk.h"
@@ -164,6 +167,22 @@ void BM_ThroatImpedance(benchmark::State& state, Horn horn) {
   state.counters["segments"] = table.segments;
 }
 
+// The response of a driver (the example's numbers) at all 241 frequencies,
+// the throat impedance included, from the layout to the table.
+void BM_Response(benchmark::State& state, Horn horn) {
+  const DesignRecord& rec = record_for(horn);
+  DriverParams driver;
+  const std::string fault = parse_driver_file(
+      "driver", "Re=6.4\nLe=0.1\nBl=12\nSd=45\nMms=3.6\nCms=0.018\nQms=3\nVrc=0.05\nVtc=4\n",
+      driver);
+  if (!fault.empty()) state.SkipWithError(fault.c_str());
+  ResponseTable table;
+  for (auto _ : state) {
+    if (!horn_response(rec, driver, table).empty()) state.SkipWithError("no table");
+    benchmark::DoNotOptimize(table);
+  }
+}
+
 BENCHMARK_CAPTURE(BM_ScreenPass, example, worked_example);
 BENCHMARK_CAPTURE(BM_ScreenPass, bass_horn, bass_horn);
 BENCHMARK_CAPTURE(BM_FilePass, example, worked_example);
@@ -173,6 +192,8 @@ BENCHMARK_CAPTURE(BM_MacroPass, bass_horn, bass_horn);
 BENCHMARK(BM_Dialogue);
 BENCHMARK_CAPTURE(BM_ThroatImpedance, example, worked_example);
 BENCHMARK_CAPTURE(BM_ThroatImpedance, bass_horn, bass_horn);
+BENCHMARK_CAPTURE(BM_Response, example, worked_example);
+BENCHMARK_CAPTURE(BM_Response, bass_horn, bass_horn);
 
 }  // namespace
 }  // namespace bellform

@@ -153,6 +153,7 @@ std::string throat_impedance(const Radii& radii, double L, double D, ImpedanceTa
     out.rows[f] = ImpedanceRow{impedance_frequency(f), z.real(), z.imag()};
   }
   out.segments = n;
+  out.start_area = pi * rm * rm * start_area;
   if (!finite_rows(out)) {
     out = ImpedanceTable{};
     return too_extreme;

@@ -53,6 +53,7 @@ struct ImpedanceRow {
 struct ImpedanceTable {
   ImpedanceRow rows[impedance_rows];
   int segments = 0;  // cones the path was cut into
+  double start_area = 0;  // square inches at the start of the air path
 };
 
 // The normalised impedance at the start of the air path of the horn laid

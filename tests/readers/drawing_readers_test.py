@@ -120,12 +120,14 @@ class DrawingReaders(unittest.TestCase):
         for pixels, size in zip(png_size(path, 100), (width, height)):
             self.assertLess(abs(pixels - size / per_inch * 100), 1.0)
 
-    def test_impedance_chart_renders(self):
-        """The README's chart: 800 x 500 px, the two curves in the frame."""
-        path = os.path.join(DOCS, "horn-impedance.svg")
-        curves = ET.parse(path).getroot().findall(".//" + SVG + "polyline")
-        self.assertEqual([len(c.get("points").split()) for c in curves], [241, 241])
-        self.assertEqual(png_size(path, 96), (800, 500))
+    def test_charts_render(self):
+        """The README's charts: the impedance's two curves, the response's three."""
+        for name, curves, size in (("horn-impedance.svg", 2, (800, 500)),
+                                   ("horn-response.svg", 3, (800, 850))):
+            path = os.path.join(DOCS, name)
+            lines = ET.parse(path).getroot().findall(".//" + SVG + "polyline")
+            self.assertEqual([len(c.get("points").split()) for c in lines], [241] * curves)
+            self.assertEqual(png_size(path, 96), size)
 
 
 def png_size(path, dpi):

@@ -1,0 +1,15 @@
+#include "design/horn_response.h"
+
+namespace bellform {
+
+std::string horn_response(const DesignRecord& rec, const DriverParams& driver,
+                          ResponseTable& out) {
+  out = ResponseTable{};
+  ImpedanceTable throat;
+  const std::string fault = throat_impedance(rec.radii, rec.L, rec.D, throat);
+  if (!fault.empty()) return fault;
+  const double start_area = throat.start_area * metres_per_inch * metres_per_inch;
+  return driver_response(throat, start_area, driver, out);
+}
+
+}  // namespace bellform

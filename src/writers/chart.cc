@@ -1,0 +1,248 @@
+#include "writers/chart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "writers/text_out.h"
+
+namespace bellform {
+
+const char* const solid_blue_style = "stroke=\"#1f4e9c\" stroke-width=\"2\"";
+const char* const dashed_red_style =
+    "stroke=\"#c0392b\" stroke-width=\"2\" stroke-dasharray=\"8 5\"";
+const char* const dotted_grey_style =
+    "stroke=\"#555555\" stroke-width=\"1.5\" stroke-dasharray=\"2 3\"";
+const char* const dash_dot_purple_style =
+    "stroke=\"#7d3c98\" stroke-width=\"2\" stroke-dasharray=\"10 4 2 4\"";
+
+namespace {
+
+// The frame's sides in the picture, px; the panels set its top and bottom.
+constexpr double left = 70, right = 770;
+constexpr double low_hz = 20, high_hz = 20000;
+// A value off the chart is drawn to just beyond the frame and clipped
+// there: its coordinate stays short, and the line inside keeps its course
+// to within a fraction of a pixel.
+constexpr double overshoot = 0.125;  // of the value axis's span
+// The legend's keys, each a short line and its label, and their spacing.
+constexpr double key_spacing = 120;
+const char* const cutoff_style = "stroke=\"#2e8b57\" stroke-width=\"1.5\"";
+
+struct Tick {
+  double value;
+  const char* label;
+};
+
+constexpr Tick frequency_ticks[] = {{20, "20"},   {50, "50"}, {100, "100"}, {200, "200"},
+                                    {500, "500"}, {1e3, "1k"}, {2e3, "2k"},   {5e3, "5k"},
+                                    {1e4, "10k"}, {2e4, "20k"}};
+
+double x_of(double hz) {
+  return left + (right - left) * std::log10(hz / low_hz) / std::log10(high_hz / low_hz);
+}
+
+double y_of(const ChartPanel& p, double value) {
+  const double span = p.high - p.low;
+  if (!(span > 0 && std::isfinite(span))) return p.bottom;
+  const double v = std::clamp(value, p.low - overshoot * span, p.high + overshoot * span);
+  return p.bottom - (p.bottom - p.top) * (v - p.low) / span;
+}
+
+// The grid's values, low to high a step apart (0 never written -0).
+std::vector<double> value_ticks(const ChartPanel& p) {
+  std::vector<double> ticks;
+  for (int i = 0; i <= 100; ++i) {
+    const double v = p.low + i * p.step + 0.0;
+    if (v > p.high + p.step * 1e-9) break;
+    ticks.push_back(v);
+  }
+  return ticks;
+}
+
+void grid(TextOut& out, const ChartPanel& p, bool frequency_labels) {
+  const std::vector<double> ticks = value_ticks(p);
+  out.add("<g stroke=\"#c8c8c8\" stroke-width=\"1\">\n");
+  for (const Tick& t : frequency_ticks)
+    out.put("<line x1=\"%.2f\" y1=\"%.2f\" x2=\"%.2f\" y2=\"%.2f\"/>\n", x_of(t.value), p.top,
+            x_of(t.value), p.bottom);
+  for (double v : ticks)
+    out.put("<line x1=\"%.2f\" y1=\"%.2f\" x2=\"%.2f\" y2=\"%.2f\"/>\n", left, y_of(p, v), right,
+            y_of(p, v));
+  out.add("</g>\n");
+  if (frequency_labels) {
+    out.add("<g text-anchor=\"middle\">\n");
+    for (const Tick& t : frequency_ticks)
+      out.put("<text x=\"%.2f\" y=\"%.2f\">%s</text>\n", x_of(t.value), p.bottom + 18, t.label);
+    out.add("</g>\n");
+  }
+  out.add("<g text-anchor=\"end\">\n");
+  for (double v : ticks)
+    out.put("<text x=\"%.2f\" y=\"%.2f\">%g</text>\n", left - 8, y_of(p, v) + 4, v);
+  out.add("</g>\n");
+  out.put("<rect x=\"%.2f\" y=\"%.2f\" width=\"%.2f\" height=\"%.2f\" fill=\"none\" "
+          "stroke=\"#000000\"/>\n",
+          left, p.top, right - left, p.bottom - p.top);
+  if (frequency_labels)
+    out.put("<text x=\"%.2f\" y=\"%.2f\" text-anchor=\"middle\">Frequency (Hz)</text>\n",
+            (left + right) / 2, p.bottom + 40);
+  const double middle = (p.top + p.bottom) / 2;
+  out.put("<text x=\"22\" y=\"%.2f\" text-anchor=\"middle\" transform=\"rotate(-90 22 %.2f)\">",
+          middle, middle);
+  out.add(p.axis_name.c_str());
+  out.add("</text>\n");
+}
+
+void curves(TextOut& out, const Chart& chart, const ChartPanel& p, const char* clip) {
+  out.put("<g clip-path=\"url(#%s)\">\n", clip);
+  for (const ChartCurve& c : p.curves) {
+    out.put("<polyline fill=\"none\" %s points=\"", c.style);
+    for (int i = 0; i < chart.count; ++i)
+      out.put(i + 1 < chart.count ? "%.2f,%.2f\n" : "%.2f,%.2f\"/>\n", x_of(chart.frequencies[i]),
+              y_of(p, c.values[i]));
+  }
+  for (const ChartLevel& l : p.levels)
+    out.put("<line x1=\"%.2f\" y1=\"%.2f\" x2=\"%.2f\" y2=\"%.2f\" %s/>\n", left,
+            y_of(p, l.value), right, y_of(p, l.value), l.style);
+  out.add("</g>\n");
+}
+
+bool cutoff_on_axis(double Fc) { return Fc >= low_hz && Fc <= high_hz; }
+
+// The line where the cutoff falls, labelled with it in the top panel.
+void cutoff(TextOut& out, const ChartPanel& p, double Fc, bool labelled) {
+  if (!cutoff_on_axis(Fc)) return;
+  const double x = x_of(Fc);
+  out.put("<line x1=\"%.2f\" y1=\"%.2f\" x2=\"%.2f\" y2=\"%.2f\" %s/>\n", x, p.top, x, p.bottom,
+          cutoff_style);
+  if (!labelled) return;
+  // Beside the line, on the side with room for it.
+  const bool room_right = x + 80 < right;
+  out.put("<text x=\"%.2f\" y=\"%.2f\" text-anchor=\"%s\" fill=\"#2e8b57\">Fc %.0f Hz</text>\n",
+          room_right ? x + 5 : x - 5, p.top + 16, room_right ? "start" : "end", Fc);
+}
+
+// Beneath the panels: a cutoff off the axis, the legend and the note.
+void footer(TextOut& out, const Chart& chart) {
+  const double base = chart.height - (chart.note_below_keys ? 32 : 12);
+  const double after_keys = left + key_spacing * static_cast<double>(chart.keys.size()) + 20;
+  if (std::isfinite(chart.Fc) && !cutoff_on_axis(chart.Fc))
+    out.put("<text x=\"%g\" y=\"%g\">Fc %.0f Hz, off the axis</text>\n", after_keys, base,
+            chart.Fc);
+  for (std::size_t i = 0; i < chart.keys.size(); ++i) {
+    const double x = left + key_spacing * static_cast<double>(i);
+    out.put("<line x1=\"%g\" y1=\"%g\" x2=\"%g\" y2=\"%g\" %s/>\n", x, base - 4, x + 30, base - 4,
+            chart.keys[i].style);
+    out.put("<text x=\"%g\" y=\"%g\">%s</text>\n", x + 36, base, chart.keys[i].label);
+  }
+  out.put("<text x=\"%g\" y=\"%g\" text-anchor=\"end\" fill=\"#555555\">%s</text>\n", right,
+          chart.height - 12, chart.note);
+}
+
+std::string clip_id(std::size_t panel) {
+  return panel == 0 ? "plot" : "plot" + std::to_string(panel + 1);
+}
+
+void head(TextOut& out, const Chart& chart) {
+  out.add("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n");
+  out.put("<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" "
+          "width=\"%gpx\" height=\"%gpx\" viewBox=\"0 0 %g %g\">\n<title>%s</title>\n",
+          chart.width, chart.height, chart.width, chart.height, chart.name);
+  out.add("<defs>");
+  for (std::size_t i = 0; i < chart.panels.size(); ++i) {
+    const ChartPanel& p = chart.panels[i];
+    out.put("<clipPath id=\"%s\"><rect x=\"%.2f\" y=\"%.2f\" width=\"%.2f\" "
+            "height=\"%.2f\"/></clipPath>",
+            clip_id(i).c_str(), left, p.top, right - left, p.bottom - p.top);
+  }
+  out.add("</defs>\n");
+  out.put("<rect width=\"%g\" height=\"%g\" fill=\"#ffffff\"/>\n"
+          "<g font-family=\"sans-serif\" font-size=\"12\" fill=\"#000000\">\n",
+          chart.width, chart.height);
+  out.put("<text x=\"%g\" y=\"30\" font-size=\"15\" font-weight=\"bold\" "
+          "text-anchor=\"middle\">",
+          chart.width / 2);
+  out.add(chart.heading.c_str());
+  out.add("</text>\n");
+  if (chart.subheading.empty()) return;
+  out.put("<text x=\"%g\" y=\"50\" font-size=\"13\" text-anchor=\"middle\">", chart.width / 2);
+  out.add(chart.subheading.c_str());
+  out.add("</text>\n");
+}
+
+}  // namespace
+
+bool write_chart(std::string& bytes, const Chart& chart) {
+  TextOut out(bytes);
+  head(out, chart);
+  for (std::size_t i = 0; i < chart.panels.size(); ++i) {
+    const ChartPanel& p = chart.panels[i];
+    grid(out, p, i + 1 == chart.panels.size());
+    curves(out, chart, p, clip_id(i).c_str());
+    cutoff(out, p, chart.Fc, i == 0);
+  }
+  footer(out, chart);
+  out.add("</g>\n</svg>\n");
+  return out.ok();
+}
+
+std::string horn_words(const DesignRecord& rec) {
+  const Units& u = rec.units;
+  // Room for any double in full: the length is the one number in %f.
+  char text[1024];
+  const int n = std::snprintf(text, sizeof text, "mouth %g wide x %g high, throat %g, driver %g, ",
+                              u.shown(rec.W), u.shown(rec.H), u.shown(rec.T), u.shown(rec.D));
+  if (u.metric)
+    std::snprintf(text + n, sizeof text - n, "length %.1f mm", u.shown(rec.L));
+  else
+    std::snprintf(text + n, sizeof text - n, "length %.2f In.", rec.L);
+  return text;
+}
+
+namespace {
+
+// The length of the UTF-8 sequence at s[i], 0 when it is not one; the
+// forms XML refuses (controls but tab and line ends) count as not one.
+std::size_t utf8_length(const std::string& s, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  const unsigned char c = byte(i);
+  if (c < 0x80) return c >= 0x20 || c == '\t' || c == '\n' || c == '\r' ? 1 : 0;
+  const std::size_t n = c >= 0xc2 && c <= 0xdf   ? 2
+                        : c >= 0xe0 && c <= 0xef ? 3
+                        : c >= 0xf0 && c <= 0xf4 ? 4
+                                                 : 0;
+  if (n == 0 || i + n > s.size()) return 0;
+  for (std::size_t k = 1; k < n; ++k)
+    if ((byte(i + k) & 0xc0) != 0x80) return 0;
+  const unsigned char d = byte(i + 1);
+  // Overlong forms, surrogates, and beyond U+10FFFF.
+  if ((c == 0xe0 && d < 0xa0) || (c == 0xed && d >= 0xa0) || (c == 0xf0 && d < 0x90) ||
+      (c == 0xf4 && d >= 0x90))
+    return 0;
+  return n;
+}
+
+}  // namespace
+
+std::string xml_text(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t n = utf8_length(text, i);
+    if (n == 0) {
+      out += "\xef\xbf\xbd";
+      ++i;
+      continue;
+    }
+    switch (text[i]) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out.append(text, i, n);
+    }
+    i += n;
+  }
+  return out;
+}
+
+}  // namespace bellform

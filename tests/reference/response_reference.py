@@ -1,0 +1,80 @@
+#!/usr/bin/python3
+"""The worked example's response with a driver apart from the program (the
+expected tests/data/horn-response-reference.csv is its output for
+docs/example-driver.txt): the throat from impedance_reference.py in full
+precision, the driver not the program's closed form but its circuit, solved
+as a linear system at each frequency (SI, rho 1.205, c 335.28):
+  Ze I + Bl v = Eg;  Bl I = (Zm + Sd^2 Zr) v + Sd p;  Sd v = Uc + Uth;
+  p = Zc Uc (Uc = 0 without a front chamber);  p = Z1 Uth.
+
+Usage: response_reference.py DRIVER_FILE [--check FILE]
+Needs mpmath and numpy, as impedance_reference.py; without them it exits 77.
+"""
+
+import math
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import impedance_reference as ir  # noqa: E402 (exits 77 itself without its modules)
+
+import numpy as np  # noqa: E402
+
+RHO, C = 1.205, 13200 * 0.0254
+# Each name's unit in SI.
+UNITS = {"re": 1, "le": 1e-3, "bl": 1, "sd": 1e-4, "mmd": 1e-3, "mms": 1e-3, "cms": 1e-3,
+         "rms": 1, "qms": 1, "vrc": 1e-3, "vtc": 1e-6, "eg": 1}
+
+
+def driver(path):
+    """The file's values in SI, Mmd and Rms worked out from Mms and Qms."""
+    d = {"le": 0.0, "vrc": 0.0, "vtc": 0.0, "eg": 2.83}
+    for line in open(path, encoding="utf-8-sig"):
+        if line.split("#")[0].strip():
+            name, value = (part.strip() for part in line.split("#")[0].split("="))
+            d[name.lower()] = float(value.replace(",", ".")) * UNITS[name.lower()]
+    a = math.sqrt(d["sd"] / math.pi)
+    air = 16 * RHO * a ** 3 / 3
+    d.setdefault("mmd", d.get("mms", 0) - air)
+    d.setdefault("rms", math.sqrt((d["mmd"] + air) / d["cms"]) / d.get("qms", 1))
+    return d
+
+
+def response(d):
+    freqs, z = ir.throat_impedance()
+    rt = math.sqrt(ir.T * ir.T * float(ir.INV_PI_LAYOUT))
+    start_radius = min(ir.DRIVER / 2, rt) * 0.0254
+    z1 = np.asarray(z, dtype=complex) * RHO * C / (math.pi * start_radius ** 2)
+    w = 2 * np.pi * np.asarray(freqs)
+    ze = d["re"] + 1j * w * d["le"]
+    zm = d["rms"] + 1j * w * d["mmd"] + 1 / (1j * w * d["cms"])
+    zr = RHO * C * C / (1j * w * d["vrc"]) if d["vrc"] > 0 else 0 * w
+    a = np.zeros((len(w), 5, 5), dtype=complex)  # unknowns I, v, Uc, Uth, p
+    b = np.zeros((len(w), 5), dtype=complex)
+    a[:, 0, 0], a[:, 0, 1], b[:, 0] = ze, d["bl"], d["eg"]
+    a[:, 1, 0], a[:, 1, 1], a[:, 1, 4] = -d["bl"], zm + d["sd"] ** 2 * zr, d["sd"]
+    a[:, 2, 1], a[:, 2, 2], a[:, 2, 3] = d["sd"], -1, -1
+    a[:, 3, 4], a[:, 3, 2] = (1, -RHO * C * C / (1j * w * d["vtc"])) if d["vtc"] > 0 else (0, 1)
+    a[:, 4, 4], a[:, 4, 3] = 1, -z1
+    i, v, _, uth, _ = np.linalg.solve(a, b).T
+    power = np.abs(uth) ** 2 * z1.real
+    spl = 20 * np.log10(np.sqrt(RHO * C * power / (2 * np.pi)) / 20e-6)
+    zet = d["eg"] / i
+    excursion = 1000 * np.sqrt(2) * np.abs(v) / w
+    return freqs, spl, np.abs(zet), np.degrees(np.angle(zet)), excursion
+
+
+def csv_text(path):
+    lines = ["frequency_hz,spl_db,impedance_ohm,impedance_phase_deg,excursion_mm\n"]
+    lines += ["%.2f,%.9g,%.9g,%.9g,%.9g\n" % row for row in zip(*response(driver(path)))]
+    return "".join(lines)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) not in (2, 4) or sys.argv[2:3] not in ([], ["--check"]):
+        sys.exit(__doc__)
+    text = csv_text(sys.argv[1])
+    if len(sys.argv) == 2:
+        sys.stdout.write(text)
+    elif open(sys.argv[3]).read() != text:
+        sys.exit("response_reference: %s is not this script's output" % sys.argv[3])
