@@ -42,54 +42,9 @@ class Files : public ::testing::Test {
 const std::string old_text = "the old file, longer than the new one\n";
 const std::string new_text = "a\tb\n\xC5\xFF\r\n";
 
-// What is there before, what fails, and what must be there after.
-enum Before { nothing, old_file, directory };
-enum Failing { none, writes, closes };
-struct Replacing {
-  const char* what;
-  Before before;
-  Failing failing;
-  bool written;
-};
-
-void PrintTo(const Replacing& c, std::ostream* os) { *os << c.what; }
-
-class Replaced : public Files, public ::testing::WithParamInterface<Replacing> {};
-
-TEST_P(Replaced, WholeOrNotAtAll) {
-  const Replacing& c = GetParam();
-  const std::string name = path("horn.dxf");
-  if (c.before == old_file) std::ofstream(name, std::ios::binary) << old_text;
-  if (c.before == directory) fs::create_directory(name);
-  test_console::fail_writes(c.failing == writes);
-  test_console::fail_closes(c.failing == closes);
-  std::string why;
-  EXPECT_EQ(c.written, replace_file(name.c_str(), new_text, &why));
-  EXPECT_EQ(c.written, why.empty()) << why;
-  const std::string expected = c.written              ? new_text
-                               : c.before == old_file ? old_text
-                                                      : "<missing>";
-  if (c.before != directory) {
-    EXPECT_EQ(expected, read_file(name));
-  }
-  EXPECT_EQ(c.before == directory, fs::is_directory(name));
-  // Nothing left beside it: only the file itself, or nothing at all.
-  EXPECT_EQ(c.written || c.before != nothing ? std::set<std::string>{"horn.dxf"}
-                                             : std::set<std::string>{},
-            names());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, Replaced,
-    ::testing::Values(Replacing{"NewFile", nothing, none, true},
-                      Replacing{"OldFileReplaced", old_file, none, true},
-                      Replacing{"FailedWriteKeepsTheOldFile", old_file, writes, false},
-                      Replacing{"FailedCloseKeepsTheOldFile", old_file, closes, false},
-                      Replacing{"FailedWriteCreatesNothing", nothing, writes, false},
-                      Replacing{"ADirectoryOfThatNameStays", directory, none, false}),
-    [](const ::testing::TestParamInfo<Replacing>& info) { return info.param.what; });
-
-// As the program names its files: bare, in the current directory.
+// As the program names its files: bare, in the current directory; the bytes
+// as they are, nothing left beside. A replace that fails:
+// write_failure_test.cc, through every file the program writes.
 TEST_F(Files, ABareNameIsReplacedTwice) {
   const fs::path previous = fs::current_path();
   fs::current_path(dir_.path());
@@ -98,6 +53,7 @@ TEST_F(Files, ABareNameIsReplacedTwice) {
   fs::current_path(previous);
   EXPECT_TRUE(first && second);
   EXPECT_EQ(new_text, read_file(path("horn.dxf")));
+  EXPECT_EQ(std::set<std::string>{"horn.dxf"}, names());
 }
 
 TEST_F(Files, AMissingDirectoryIsNotCreated) {
