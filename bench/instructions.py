@@ -26,27 +26,15 @@ import time
 
 import pty_program
 
+# Whether the program waits for a key, read from /proc as the terminal tests do.
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "terminal"))
+from tmux_pane import waits
+
 LIMIT = 60.0   # seconds to wait for the program to take a key (valgrind is slow)
 KEYS = ["1", "2", "\r", "1", "2", "\r", "2", "\r", "\r",
         "F", "\r", "0", ".", "5", "\r",
         "M", "\r", "A",
         "\r"]
-
-
-def proc_wait_state(pid):
-    """(voluntary context switches, state) of the process, or None."""
-    try:
-        with open("/proc/%d/stat" % pid) as f:
-            stat = f.read()
-        with open("/proc/%d/status" % pid) as f:
-            status = f.read()
-    except OSError:
-        return None
-    state = stat[stat.rindex(")"):].split()[1]
-    for line in status.splitlines():
-        if line.startswith("voluntary_ctxt_switches:"):
-            return int(line.split()[1]), state
-    return None
 
 
 def drain(fd):
@@ -66,7 +54,7 @@ def wait_for_key_wait(pid, fd, before):
     while time.monotonic() < deadline:
         if not drain(fd):
             return
-        now = proc_wait_state(pid)
+        now = waits(pid)
         if now is None:
             return
         if now[1] == "S" and (before is None or now[0] > before[0]):
@@ -74,7 +62,7 @@ def wait_for_key_wait(pid, fd, before):
             # output for a moment tells the two apart.
             time.sleep(0.05)
             if not select.select([fd], [], [], 0)[0]:
-                again = proc_wait_state(pid)
+                again = waits(pid)
                 if again is not None and again[1] == "S":
                     return
         time.sleep(0.01)
@@ -162,7 +150,7 @@ def main():
                                  "--callgrind-out-file=" + out, program], term, work)
     wait_for_key_wait(pid, fd, None)
     for key in KEYS:
-        before = proc_wait_state(pid)
+        before = waits(pid)
         os.write(fd, key.encode())
         wait_for_key_wait(pid, fd, before)
     deadline = time.monotonic() + LIMIT

@@ -90,6 +90,9 @@ INSTANTIATE_TEST_SUITE_P(
     CommandLine, SameBytes,
     ::testing::Values(
         Horn{"WorkedExample", false, "12\r12\r2\r\r", "0.5", "1", {"--mouth", "12x12", "--throat", "2"}},
+        // A driver of 0 is the throat, as the empty answer.
+        Horn{"DriverZeroIsTheThroat", false, "12\r12\r2\r\r", "0.5", "1",
+             {"--mouth", "12x12", "--throat", "2", "--driver", "0"}},
         Horn{"WorkedExampleInMillimetres", true, "304,8\r304,8\r50,8\r\r", "12,7", "20",
              {"--mouth", "304,8x304,8", "--throat", "50.8"}},
         Horn{"BassHornAtALength", false, "40\r30\r3\r2\r30\r", "0.25", "2",

@@ -160,27 +160,5 @@ TEST_F(DataFile, TheStepOfferedForTheLongestWalkReachesTheMouth) {
   EXPECT_NEAR(3.5, y1, 0.0001);
 }
 
-TEST_F(DataFile, AFileThatCannotBeCreatedIsReportedInRed) {
-  std::filesystem::create_directory(dir() / "bellform.txt");
-  test_console::type(worked_example);
-  test_console::type("F\r0.5\r");
-  ASSERT_EQ(-1, run());
-  EXPECT_EQ("Could not write the data file bellform.txt.", row(1));
-  EXPECT_EQ(attr_red, attr_at(0, 1));
-  EXPECT_EQ(0, row(2).find("<Enter>-end"));
-}
-
-#ifndef _WIN32
-TEST_F(DataFile, AWriteThatFailsIsReportedInRed) {
-  // Every write to /dev/full fails for want of space.
-  std::filesystem::create_symlink("/dev/full", dir() / "bellform.txt");
-  test_console::type(worked_example);
-  test_console::type("F\r0.5\r");
-  ASSERT_EQ(-1, run());
-  EXPECT_EQ("Could not write the data file bellform.txt.", row(1));
-  EXPECT_EQ(attr_red, attr_at(0, 1));
-}
-#endif
-
 }  // namespace
 }  // namespace bellform::testing

@@ -11,6 +11,20 @@ namespace bellform::testing {
 
 namespace fs = std::filesystem;
 
+TempDir::TempDir() {
+  std::random_device seed;
+  do {
+    path_ = fs::temp_directory_path() / ("bellform-test-" + std::to_string(seed()));
+  } while (!fs::create_directory(path_));
+}
+
+// A test may have taken its permissions away.
+TempDir::~TempDir() {
+  std::error_code ignored;
+  fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+  fs::remove_all(path_, ignored);
+}
+
 std::string read_file(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return "<missing>";
@@ -59,18 +73,10 @@ int row_reading(const std::string& text) {
 void Dialogue::SetUp() {
   test_console::reset();
   previous_ = fs::current_path();
-  std::random_device seed;
-  dir_ = fs::temp_directory_path() / ("bellform-test-" + std::to_string(seed()));
-  fs::create_directories(dir_);
-  fs::current_path(dir_);
+  fs::current_path(dir());
 }
 
-void Dialogue::TearDown() {
-  fs::current_path(previous_);
-  std::error_code ignored;
-  fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ignored);
-  fs::remove_all(dir_, ignored);
-}
+void Dialogue::TearDown() { fs::current_path(previous_); }
 
 int Dialogue::run(const Units& units) {
   try {

@@ -1,5 +1,6 @@
 // Whole dialogues with the program on the test console: a scripted
 // keyboard, a screen to read back, and a fresh directory for the files.
+// Any test of files takes its directory and reads them back here.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +14,19 @@
 #include "test_platform/test_console.h"
 
 namespace bellform::testing {
+
+// A new directory of its own, removed with all it holds.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
 
 // The text of a file, or "<missing>" when it cannot be read.
 std::string read_file(const std::filesystem::path& path);
@@ -47,12 +61,12 @@ class Dialogue : public ::testing::Test {
   // Runs the program on the script typed so far: its exit status, or -1
   // when the script ran out while the program was still waiting.
   int run(const Units& units = inch_units);
-  std::string file(const char* name) const { return read_file(dir_ / name); }
-  const std::filesystem::path& dir() const { return dir_; }
+  std::string file(const char* name) const { return read_file(dir() / name); }
+  const std::filesystem::path& dir() const { return dir_.path(); }
 
  private:
   std::filesystem::path previous_;
-  std::filesystem::path dir_;
+  TempDir dir_;
 };
 
 }  // namespace bellform::testing

@@ -6,8 +6,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <random>
 #include <set>
 #include <string>
 
@@ -19,7 +17,7 @@
 #include <unistd.h>
 #endif
 
-#include "test_platform/test_console.h"
+#include "dialogue.h"
 
 namespace bellform::testing {
 namespace {
@@ -28,88 +26,34 @@ namespace fs = std::filesystem;
 
 class Files : public ::testing::Test {
  protected:
-  void SetUp() override {
-    test_console::reset();
-    std::random_device seed;
-    do {
-      dir_ = fs::temp_directory_path() / ("files_" + std::to_string(seed()));
-    } while (!fs::create_directory(dir_));
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  void SetUp() override { test_console::reset(); }
 
-  std::string path(const char* name) const { return (dir_ / name).string(); }
-  static std::string contents(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return "<missing>";
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  std::string path(const char* name) const { return (dir_.path() / name).string(); }
   // Every name in the directory: a new file left behind shows here.
   std::set<std::string> names() const {
     std::set<std::string> found;
-    for (const auto& e : fs::directory_iterator(dir_)) found.insert(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(dir_.path()))
+      found.insert(e.path().filename().string());
     return found;
   }
-  fs::path dir_;
+  TempDir dir_;
 };
 
 const std::string old_text = "the old file, longer than the new one\n";
 const std::string new_text = "a\tb\n\xC5\xFF\r\n";
 
-// What is there before, what fails, and what must be there after.
-enum Before { nothing, old_file, directory };
-enum Failing { none, writes, closes };
-struct Replacing {
-  const char* what;
-  Before before;
-  Failing failing;
-  bool written;
-};
-
-void PrintTo(const Replacing& c, std::ostream* os) { *os << c.what; }
-
-class Replaced : public Files, public ::testing::WithParamInterface<Replacing> {};
-
-TEST_P(Replaced, WholeOrNotAtAll) {
-  const Replacing& c = GetParam();
-  const std::string name = path("horn.dxf");
-  if (c.before == old_file) std::ofstream(name, std::ios::binary) << old_text;
-  if (c.before == directory) fs::create_directory(name);
-  test_console::fail_writes(c.failing == writes);
-  test_console::fail_closes(c.failing == closes);
-  const std::string why = replace_file(name.c_str(), new_text);
-  EXPECT_EQ(c.written, why.empty()) << why;
-  const std::string expected = c.written              ? new_text
-                               : c.before == old_file ? old_text
-                                                      : "<missing>";
-  if (c.before != directory) {
-    EXPECT_EQ(expected, contents(name));
-  }
-  EXPECT_EQ(c.before == directory, fs::is_directory(name));
-  // Nothing left beside it: only the file itself, or nothing at all.
-  EXPECT_EQ(c.written || c.before != nothing ? std::set<std::string>{"horn.dxf"}
-                                             : std::set<std::string>{},
-            names());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, Replaced,
-    ::testing::Values(Replacing{"NewFile", nothing, none, true},
-                      Replacing{"OldFileReplaced", old_file, none, true},
-                      Replacing{"FailedWriteKeepsTheOldFile", old_file, writes, false},
-                      Replacing{"FailedCloseKeepsTheOldFile", old_file, closes, false},
-                      Replacing{"FailedWriteCreatesNothing", nothing, writes, false},
-                      Replacing{"ADirectoryOfThatNameStays", directory, none, false}),
-    [](const ::testing::TestParamInfo<Replacing>& info) { return info.param.what; });
-
-// As the program names its files: bare, in the current directory.
+// As the program names its files: bare, in the current directory; the bytes
+// as they are, nothing left beside. A replace that fails:
+// write_failure_test.cc, through every file the program writes.
 TEST_F(Files, ABareNameIsReplacedTwice) {
   const fs::path previous = fs::current_path();
-  fs::current_path(dir_);
+  fs::current_path(dir_.path());
   const bool first = replace_file("horn.dxf", old_text).empty();
   const bool second = replace_file("horn.dxf", new_text).empty();
   fs::current_path(previous);
   EXPECT_TRUE(first && second);
-  EXPECT_EQ(new_text, contents(path("horn.dxf")));
+  EXPECT_EQ(new_text, read_file(path("horn.dxf")));
+  EXPECT_EQ(std::set<std::string>{"horn.dxf"}, names());
 }
 
 TEST_F(Files, AMissingDirectoryIsNotCreated) {
@@ -125,7 +69,7 @@ TEST_F(Files, ModeAndLinkAreKept) {
   fs::create_symlink("target.txt", link);
   ASSERT_EQ("", replace_file(link.c_str(), new_text));
   EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(new_text, contents(target));
+  EXPECT_EQ(new_text, read_file(target));
   struct stat st;
   ASSERT_EQ(0, ::stat(target.c_str(), &st));
   EXPECT_EQ(0640u, st.st_mode & 07777);
@@ -157,7 +101,7 @@ TEST_F(Files, AFileSizeLimitLeavesTheOldFile) {
   ASSERT_EQ(child, ::waitpid(child, &status, 0));
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(0, WEXITSTATUS(status)) << "the write was reported as done";
-  EXPECT_EQ(old_text, contents(name));
+  EXPECT_EQ(old_text, read_file(name));
   EXPECT_EQ(std::set<std::string>{"bellform.txt"}, names());
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "design/texts.h"
+#include "writers/pdf_text.h"
+#include "writers/text_out.h"
 
 namespace bellform {
 namespace {
@@ -42,6 +44,23 @@ TEST(FormatTest, ConversionsPrintTheStandardDigits) {
   };
   for (const Conversion& c : cases) {
     EXPECT_EQ(formatted(c.format, c.value), c.text) << c.format << " " << c.value;
+  }
+}
+
+// A drawing's number that rounds to zero from below, as a very narrow mouth
+// gives, has no sign and no digit more: six decimals in the DXF and SVG,
+// four on the pages.
+TEST(FormatTest, DrawingNumbersHaveNoNegativeZero) {
+  const Conversion cases[] = {
+      {"dxf", -4e-7, "0.000000"}, {"dxf", -1e-300, "0.000000"}, {"dxf", -0.0, "0.000000"},
+      {"dxf", -6e-7, "-0.000001"}, {"dxf", -10.0, "-10.000000"}, {"pdf", -4e-5, "0.0000"},
+      {"pdf", -6e-5, "-0.0001"},
+  };
+  for (const Conversion& c : cases) {
+    NumberText text;
+    if (*c.format == 'd') format_number(text, c.value);
+    if (*c.format == 'p') format_points(text, c.value);
+    EXPECT_STREQ(c.text, text) << c.format << " " << c.value;
   }
 }
 

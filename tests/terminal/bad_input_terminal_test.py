@@ -29,8 +29,7 @@ FILES = ("bellform.txt", "horn.scr", "horn.mcr")
 class BadInputTerminalTest(tmux_pane.PaneTest):
 
     def start(self):
-        self.start_program(BELLFORM)
-
+        self.start_program(shlex.quote(BELLFORM))
 
     def test_ctrl_c_at_every_prompt(self):
         # What is typed before Ctrl+C, and the files that must be whole then.
@@ -53,7 +52,7 @@ class BadInputTerminalTest(tmux_pane.PaneTest):
                         os.remove(self.pane.file(name))
                 self.start()
                 self.type(typed)
-                self.assert_ended_by_ctrl_c()
+                self.assert_terminal_given_back()
                 written = sorted(n for n in FILES
                                  if os.path.exists(self.pane.file(n)))
                 if "F\r0.5\r" in typed:
@@ -103,40 +102,20 @@ class BadInputTerminalTest(tmux_pane.PaneTest):
               "echo $? > status)" % (shlex.quote(self.workdir), shlex.quote(BELLFORM)))
         p.wait_for("the first question",
                    lambda: "Input mouth width" in "\n".join(p.rows()))
-        pid = self.program_in(self.workdir)
+        pid = tmux_pane.pid_in("bellform", self.workdir)
         p.close()  # the terminal closed, the shell in it hung up
         status = p.file("status")
         deadline = time.monotonic() + TIMEOUT
-        while not self.written(status) and time.monotonic() < deadline:
+        while not tmux_pane.written(status) and time.monotonic() < deadline:
             time.sleep(0.02)
-        if not self.written(status) and pid:
+        if not tmux_pane.written(status) and pid:
             os.kill(int(pid), signal.SIGKILL)  # no hangup will end it
-        self.assertTrue(self.written(status), "still running %gs after the "
+        self.assertTrue(tmux_pane.written(status), "still running %gs after the "
                         "terminal closed" % TIMEOUT)
         with open(status) as f:
             self.assertEqual(f.read(), "1\n")
         with open(p.file("err")) as f:
             self.assertEqual(f.read(), "bellform: the terminal's input is gone\n")
-
-    @staticmethod
-    def program_in(directory):
-        """The pid of the program running in `directory`, or None."""
-        for pid in filter(str.isdigit, os.listdir("/proc")):
-            try:
-                if tmux_pane.proc(pid, "comm") == "bellform\n" and \
-                        os.readlink("/proc/%s/cwd" % pid) == directory:
-                    return pid
-            except OSError:
-                pass
-        return None
-
-    @staticmethod
-    def written(path):
-        """Whether the shell has written the whole line of `path`."""
-        if not os.path.exists(path):
-            return False
-        with open(path) as f:
-            return f.read().endswith("\n")
 
     def test_no_terminal(self):
         # A new session has no controlling terminal: /dev/tty cannot open.

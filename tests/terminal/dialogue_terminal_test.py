@@ -19,26 +19,16 @@ DATA = sys.argv[3] if len(sys.argv) > 3 else ""
 DOCS = sys.argv[4] if len(sys.argv) > 4 else ""
 
 
+def contents(folder, name):
+    with open(os.path.join(folder, name), "rb") as f:
+        return f.read()
+
+
 class DialogueTest(tmux_pane.PaneTest):
-
-    def expected(self, name):
-        # The worked example's SVG is the README's picture, with its pages.
-        folder = DOCS if name.endswith((".svg", ".pdf")) else DATA
-        with open(os.path.join(folder, name), "rb") as f:
-            return f.read()
-
-    def written(self, name):
-        with open(self.pane.file(name), "rb") as f:
-            return f.read()
 
     def test_worked_example_files_and_exit(self):
         p = self.pane
-        p.run("cd %s && clear" % shlex.quote(self.workdir))
-        p.run(shlex.quote(BELLFORM))
-        p.wait_for("the first question", lambda: p.rows()[1].startswith(
-            "Input mouth width  (In.) >"))
-        self.pid = tmux_pane.child_pid(p, "bellform")
-
+        self.start_program(shlex.quote(BELLFORM), "Input mouth width  (In.) >")
         self.type("12\r12\r2\r\r")
         rows = p.rows()
         self.assertEqual(rows[0].rstrip(),
@@ -56,22 +46,17 @@ class DialogueTest(tmux_pane.PaneTest):
         self.assertEqual(p.rows()[1].rstrip(), "Drawing file is: horn.svg")
         self.assertEqual(p.rows()[2].rstrip(), "Pages to print are: horn-pages.pdf")
 
-        p.keys("Enter")
-        p.wait_for("the program to end", lambda: p.var("alternate_on") == "0")
-        p.run("echo $? > %s" % shlex.quote(p.file("status")))
-        self.assertEqual(p.wait_for_file("status"), "0")
+        self.assert_terminal_given_back(0, ("Enter",))
 
         for name in ("bellform.txt", "horn.scr", "horn.mcr", "horn.dxf", "horn.svg",
                      "horn-pages.pdf"):
-            self.assertEqual(self.written(name), self.expected(name), name)
+            # The worked example's SVG is the README's picture, with its pages.
+            folder = DOCS if name.endswith((".svg", ".pdf")) else DATA
+            self.assertEqual(contents(self.workdir, name), contents(folder, name), name)
 
     def test_millimetres(self):
         p = self.pane
-        p.run("cd %s && clear" % shlex.quote(self.workdir))
-        p.run(shlex.quote(BELLFORM) + " --mm")
-        p.wait_for("the first question", lambda: p.rows()[1].startswith(
-            "Input mouth width  (mm) >"))
-        self.pid = tmux_pane.child_pid(p, "bellform")
+        self.start_program(shlex.quote(BELLFORM) + " --mm", "Input mouth width  (mm) >")
         # Two answers pasted whole, each with its Enter in the same burst,
         # one with a decimal comma: nothing of them is lost.
         for answer in ("304,8", "304.8"):
@@ -81,9 +66,8 @@ class DialogueTest(tmux_pane.PaneTest):
         self.assertEqual(p.rows()[0].rstrip(),
                          "Top and bottom piece length=286.3 mm ** Angle=52.7 Deg.")
         self.type("M\rD")
-        p.keys("Enter")
-        p.wait_for("the program to end", lambda: p.var("alternate_on") == "0")
-        self.assertEqual(self.written("horn.dxf"), self.expected("horn-mm.dxf"))
+        self.assert_terminal_given_back(0, ("Enter",))
+        self.assertEqual(contents(self.workdir, "horn.dxf"), contents(DATA, "horn-mm.dxf"))
 
 
 if __name__ == "__main__":

@@ -12,6 +12,7 @@ wait is bounded.
 
 import os
 import re
+import shlex
 import sys
 import unittest
 
@@ -65,7 +66,7 @@ class SuspendTest(tmux_pane.PaneTest):
 
     def test_stopped_and_brought_back(self):
         p = self.pane
-        self.start_program(BELLFORM)
+        self.start_program(shlex.quote(BELLFORM))
         self.type("12\r7")
         p.wait_for("the half typed answer", lambda: any(
             r.startswith("Input mouth height (In.) > 7") for r in p.rows()))
@@ -90,7 +91,7 @@ class SuspendTest(tmux_pane.PaneTest):
             r.startswith("Input throat dimension") for r in p.rows()))
         self.assertIn("Input mouth height (In.) > 70", "\n".join(p.rows()))
 
-        self.assert_ended_by_ctrl_c()
+        self.assert_terminal_given_back()
 
 
 if __name__ == "__main__":

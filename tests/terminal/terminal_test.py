@@ -32,18 +32,8 @@ class TerminalTest(tmux_pane.PaneTest):
 
     def start_probe(self, term=None):
         """The probe, under the pane's terminal type or `term`."""
-        p = self.pane
-        p.run("stty -g > %s; clear" % shlex.quote(p.file("before")))
-        p.wait_for_file("before")
-        p.run(("TERM=%s " % term if term else "") + shlex.quote(PROBE))
-        p.wait_for("the probe's prompt",
-                   lambda: p.rows()[2].startswith(PROMPT.rstrip()))
-        if term is None:
-            self.assertEqual(p.var("alternate_on"), "1")
-        self.pid = self.probe_pid()
-
-    def probe_pid(self):
-        return tmux_pane.child_pid(self.pane, "console_probe")
+        self.start_program(("TERM=%s " % term if term else "") + shlex.quote(PROBE),
+                           PROMPT.rstrip(), "console_probe", alternate=term is None)
 
     def type_key(self, key, line, column, literal=False):
         """Types one key, waits until the probe waits for the next one, and
@@ -58,15 +48,9 @@ class TerminalTest(tmux_pane.PaneTest):
                    lambda: p.rows()[2].rstrip() == expected.rstrip()
                    and p.var("cursor_x") == str(column))
 
-    def assert_terminal_given_back(self, status):
-        p = self.pane
-        p.wait_for("the alternate screen to be left",
-                   lambda: p.var("alternate_on") == "0")
-        p.run("echo $? > %s; stty -g > %s"
-              % (shlex.quote(p.file("status")), shlex.quote(p.file("after"))))
-        self.assertEqual(p.wait_for_file("after"), p.wait_for_file("before"))
-        self.assertEqual(p.wait_for_file("status"), str(status))
-        self.assertNotIn("Red line", "\n".join(p.rows()))
+    def assert_terminal_given_back(self, status, keys):
+        super().assert_terminal_given_back(status, keys)
+        self.assertNotIn("Red line", "\n".join(self.pane.rows()))
 
     def log_size(self, path):
         """The size of the pane's output log once it has stopped growing."""
@@ -150,14 +134,12 @@ class TerminalTest(tmux_pane.PaneTest):
         self.assertTrue(any(s in yellow for s in
                             ("\x1b[93m", "\x1b[1m\x1b[33m", "\x1b[1;33m",
                              "38;5;11m")), repr(yellow))
-        p.keys("q")
-        self.assert_terminal_given_back(0)
+        self.assert_terminal_given_back(0, ("q",))
 
     def test_ctrl_c_gives_the_terminal_back(self):
         self.start_probe()
         self.type_key("7", "7", len(PROMPT) + 1, literal=True)
-        self.pane.keys("C-c")
-        self.assert_terminal_given_back(130)
+        self.assert_terminal_given_back(130, ("C-c",))
 
     def test_backspace_where_terminfo_says_ctrl_h(self):
         # vt220's terminfo gives ^H as its Backspace key, yet the key of most
@@ -169,8 +151,7 @@ class TerminalTest(tmux_pane.PaneTest):
         self.pane.keys("Enter")
         self.pane.wait_for("the echo", lambda: self.pane.rows()[3].rstrip()
                            == "You typed: 1")
-        self.pane.keys("q")
-        self.assert_terminal_given_back(0)
+        self.assert_terminal_given_back(0, ("q",))
 
     def test_unknown_terminal_type(self):
         p = self.pane

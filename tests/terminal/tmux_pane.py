@@ -71,15 +71,17 @@ class Pane:
     def wait_for_file(self, name):
         """A file the shell writes with a trailing line feed."""
         path = self.file(name)
-
-        def complete():
-            if not os.path.exists(path):
-                return False
-            with open(path, encoding="utf-8", errors="replace") as f:
-                return f.read().endswith("\n")
-        self.wait_for("the shell to write " + name, complete)
+        self.wait_for("the shell to write " + name, lambda: written(path))
         with open(path, encoding="utf-8", errors="replace") as f:
             return f.read().strip()
+
+
+def written(path):
+    """Whether the shell has written the whole line of `path`."""
+    if not os.path.exists(path):
+        return False
+    with open(path, encoding="utf-8", errors="replace") as f:
+        return f.read().endswith("\n")
 
 
 def proc(pid, name):
@@ -90,17 +92,15 @@ def proc(pid, name):
         return None
 
 
-def child_pid(pane, command_name):
-    """The process named command_name that the pane's shell started."""
-    shell = pane.var("pane_pid")
-    for entry in os.listdir("/proc"):
-        stat = proc(entry, "stat")
-        if stat is None or "(" not in stat:
-            continue
-        comm = stat[stat.index("(") + 1:stat.rindex(")")]
-        parent = stat[stat.rindex(")"):].split()[2]
-        if comm == command_name and parent == shell:
-            return entry
+def pid_in(name, directory):
+    """The pid of the process `name` running in `directory`, or None."""
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            if proc(pid, "comm") == name + "\n" and \
+                    os.readlink("/proc/%s/cwd" % pid) == os.path.realpath(directory):
+                return pid
+        except OSError:
+            pass
     return None
 
 
@@ -145,29 +145,31 @@ class PaneTest(unittest.TestCase):
         self.pane.close()
         shutil.rmtree(self.workdir, ignore_errors=True)
 
-    def start_program(self, program):
-        """Runs the program in the test's directory, the terminal's modes
-        saved beforehand in the file "before", and waits for its first
-        question."""
+    def start_program(self, command, ready="Input mouth width", name="bellform",
+                      alternate=True):
+        """Runs the shell command in the test's directory, the terminal's
+        modes saved beforehand in the file "before", and waits for `ready`
+        on the screen (the alternate one, unless told otherwise)."""
         p = self.pane
         p.run("cd %s && stty -g > before; clear" % shlex.quote(self.workdir))
         p.wait_for_file("before")
-        p.run(shlex.quote(program))
-        p.wait_for("the first question", lambda: p.var("alternate_on") == "1"
-                   and "Input mouth width" in "\n".join(p.rows()))
-        self.pid = child_pid(p, "bellform")
+        p.run(command)
+        p.wait_for(repr(ready), lambda: (not alternate or p.var("alternate_on") == "1")
+                   and ready in "\n".join(p.rows()))
+        self.pid = pid_in(name, self.workdir)
 
-    def assert_ended_by_ctrl_c(self):
-        """Ctrl+C ends the program with status 130 and the terminal's modes
-        as they were before it (the file "before"); the three files it
-        leaves are removed, for a program started again."""
+    def assert_terminal_given_back(self, status=130, keys=("C-c",)):
+        """The keys end the program with `status`, off the alternate screen
+        and with the terminal's modes as they were before it (the file
+        "before"); the files that tell are removed, for a program started
+        again."""
         p = self.pane
-        p.keys("C-c")
+        p.keys(*keys)
         p.wait_for("the alternate screen to be left",
                    lambda: p.var("alternate_on") == "0")
         p.run("echo $? > status; stty -g > after")
         self.assertEqual(p.wait_for_file("after"), p.wait_for_file("before"))
-        self.assertEqual(p.wait_for_file("status"), "130")
+        self.assertEqual(p.wait_for_file("status"), str(status))
         for name in ("status", "after", "before"):
             os.remove(p.file(name))
 
