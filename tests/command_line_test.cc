@@ -52,10 +52,14 @@ TEST_P(SameBytes, AsTheDialogueWritesThem) {
   const Horn& h = GetParam();
   dialogue(std::string("F\r") + h.file_step + "\r", "bellform.txt", "dialogue.txt");
   dialogue(std::string("F\r") + h.screen_step + "\r", "bellform.txt", "screen.txt");
-  std::vector<std::string> options = {"--step", h.file_step};
+  // The response's driver, by the same name in both: the chart's title says it.
+  const std::string driver = std::string(BELLFORM_DATA_DIR) + "/../../docs/example-driver.txt";
+  std::vector<std::string> options = {"--step", h.file_step, "--driver-file", driver};
   for (const OutputRow& row : output_rows()) {
     options.insert(options.end(), {row.option, row.file});
-    if (row.key) dialogue(std::string("M\r") + row.key, row.file, std::string("d-") + row.file);
+    const std::string keys = std::string("M\r") + row.key +
+                             (row.need == Need::response ? driver + "\r" : "");
+    if (row.key) dialogue(keys, row.file, std::string("d-") + row.file);
   }
   std::vector<const char*> argv;
   for (const std::string& o : options) argv.push_back(o.c_str());

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "design/design_check.h"
+#include "design/driver_file.h"
 #include "design/record.h"
 #include "design/report.h"
 #include "files/files.h"
@@ -74,6 +75,14 @@ int run_command_line(const Options& options) {
   if (!lay_out(options, horn)) return 1;
   OutputJob job(horn);
   const GivenDesign& d = options.design;
+  if (!d.driver_file.empty()) {
+    const std::string fault = load_driver_file(d.driver_file, job.driver);
+    if (!fault.empty()) {
+      message(fault);
+      return 1;
+    }
+    job.driver_name = d.driver_file;
+  }
   if (d.has_step) job.data_step = d.step;
   if (d.has_paper) job.paper = d.paper;
   // Every output made before any is written: a design that gives one of

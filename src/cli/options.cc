@@ -12,7 +12,7 @@ namespace {
 // What the options say before their values are read: the values are read
 // at the end, once it is known whether they are millimetres.
 struct Given {
-  std::optional<std::string> mouth, throat, driver, length, step, paper;
+  std::optional<std::string> mouth, throat, driver, length, step, paper, driver_file;
   std::vector<OutputRequest> outputs;
   bool any_design = false;  // a design option or an output was given
   std::string refusal;      // the first thing not understood
@@ -65,6 +65,8 @@ const OptionRow option_rows[] = {
     {{"--length"}, "L", "the throat to mouth length (default: the natural one)", nullptr,
      &Given::length},
     {{"--step"}, "S", "the data file's station step, as F takes it", nullptr, &Given::step},
+    {{"--driver-file"}, "FILE", "the driver's parameters for the response (M then R)",
+     nullptr, &Given::driver_file},
     {{"--paper"}, "letter|a4", "the pages' paper (default: Letter, A4 with --mm)", nullptr,
      &Given::paper},
 };
@@ -137,15 +139,20 @@ std::string read_design(const Given& g, bool mm, Options& o) {
       return "--paper: '" + *g.paper + "' is not letter or a4";
   }
   int to_standard_output = 0;
-  bool txt = false, pdf = false;
+  bool txt = false, pdf = false, response = false;
   for (const OutputRequest& out : o.outputs) {
     to_standard_output += out.file == "-";
     txt = txt || out.row == data_file;
     pdf = pdf || out.row == pages;
+    response = response || out.row->need == Need::response;
   }
   if (to_standard_output > 1) return "only one output may go to standard output ('-')";
   if (d.has_step && !txt) return "--step is the data file's: it needs --txt";
   if (d.has_paper && !pdf) return "--paper is the pages': it needs --pdf";
+  if (g.driver_file) d.driver_file = *g.driver_file;
+  if (response != !d.driver_file.empty())
+    return response ? "the response needs the driver's parameters: --driver-file"
+                    : "--driver-file is the response's: it needs --response-csv or --response-svg";
   return "";
 }
 

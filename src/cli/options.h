@@ -25,6 +25,7 @@ struct GivenDesign {
   double W = 0, H = 0, T = 0;
   bool has_driver = false, has_length = false, has_step = false;
   double D = 0, L = 0, step = 0;
+  std::string driver_file;  // the response's driver; empty: none
   bool has_paper = false;
   Paper paper = Paper::letter;  // with has_paper; else the unit's
 };

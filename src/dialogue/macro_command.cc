@@ -6,7 +6,9 @@
 
 #include "console/console.h"
 #include "console/keys.h"
+#include "console/line_editor.h"
 #include "design/attributes.h"
+#include "design/driver_file.h"
 #include "design/report.h"
 #include "design/texts.h"
 #include "files/files.h"
@@ -64,6 +66,40 @@ char ask_answer() {
   }
 }
 
+// The horn is refused before anything is asked or written: a need's
+// sentence in red under the banner. The response's driver is asked for
+// after the impedance it needs was found.
+bool refused(OutputJob& job, const std::vector<const OutputRow*>& rows, bool driver_known) {
+  for (const OutputRow* row : rows) {
+    const Need need = row->need == Need::response && !driver_known ? Need::impedance : row->need;
+    const std::string fault = need_fault(job, need);
+    if (!fault.empty()) {
+      banner_lines();
+      coloured_line(fault, attr_red);
+      return true;
+    }
+  }
+  return false;
+}
+
+// The driver file, asked on the next line; false for an empty answer or a
+// file that gives no driver (said in red).
+bool ask_driver(OutputJob& job) {
+  write_char('\n', attr_normal);
+  write_text("Driver parameters file > ", attr_normal);
+  TextBuffer name = {};
+  read_line(name, sizeof name);
+  if (name[0] == '\0') return false;
+  const std::string fault = load_driver_file(name, job.driver);
+  if (!fault.empty()) {
+    banner_lines();
+    coloured_line(fault, attr_red);
+    return false;
+  }
+  job.driver_name = name;
+  return true;
+}
+
 // Writes one row's file and says so: the notice in yellow, or why not in red.
 bool write_row(const OutputRow& row, OutputJob& job) {
   std::string bytes;
@@ -90,15 +126,9 @@ void macro_command(DesignRecord& rec) {
   std::vector<const OutputRow*> rows;
   for (const OutputRow& row : output_rows())
     if (row.key == key) rows.push_back(&row);
-  // A horn the files cannot be made for is refused before any is written.
-  for (const OutputRow* row : rows) {
-    const std::string fault = need_fault(job, row->need);
-    if (!fault.empty()) {
-      banner_lines();
-      coloured_line(fault, attr_red);
-      return;
-    }
-  }
+  if (refused(job, rows, false)) return;
+  const bool needs_driver = rows.front()->need == Need::response;
+  if (needs_driver && (!ask_driver(job) || refused(job, rows, true))) return;
   banner_lines();
   // Each file is written even when one before it failed.
   bool any = false;

@@ -4,6 +4,7 @@
 #include "design/steps.h"
 #include "writers/data_file.h"
 #include "writers/impedance_files.h"
+#include "writers/response_files.h"
 #include "writers/script.h"
 
 namespace bellform {
@@ -54,12 +55,25 @@ const std::string& OutputJob::data_step_fault() {
   return data_fault_;
 }
 
+const std::string& OutputJob::response_fault() {
+  if (!response_done_) {
+    response_fault_ = impedance_fault();
+    if (response_fault_.empty()) {
+      const double area = table_.start_area * metres_per_inch * metres_per_inch;
+      response_fault_ = driver_response(table_, area, driver, response_);
+    }
+    response_done_ = true;
+  }
+  return response_fault_;
+}
+
 std::string need_fault(OutputJob& job, Need need) {
   switch (need) {
     case Need::data_step: return job.data_step_fault();
     case Need::outline: job.outline(); break;
     case Need::sheet: return job.sheet_fault();
     case Need::impedance: return job.impedance_fault();
+    case Need::response: return job.response_fault();
   }
   return "";
 }
@@ -111,6 +125,17 @@ std::string impedance_svg(OutputJob& job, std::string& bytes) {
   return "";
 }
 
+std::string response_csv(OutputJob& job, std::string& bytes) {
+  write_response_csv(bytes, job.response());
+  return "";
+}
+
+std::string response_svg(OutputJob& job, std::string& bytes) {
+  write_response_svg(bytes, job.response(), job.driver, job.driver_name, job.horn(),
+                     first_screen_cutoff(job.horn()));
+  return "";
+}
+
 constexpr OutputRow rows[] = {
     {data_file_name, 0, nullptr, "--txt", "the data file, as F writes it (bellform.txt)",
      "the report with every station and the jig dimensions (F)", "Data file is: %s", "data",
@@ -136,6 +161,13 @@ constexpr OutputRow rows[] = {
     {"horn-impedance.svg", 'I', "impedance", "--impedance-svg", "the throat impedance chart, as M then I",
      "the same as a chart (M, I)", "Impedance chart is: %s", "impedance", Need::impedance,
      impedance_svg},
+    {"horn-response.csv", 'R', "response", "--response-csv",
+     "the driver's response, a table, as M then R",
+     "your driver's level, impedance and excursion, a table (M, R)",
+     "Response table is: %s", "response", Need::response, response_csv},
+    {"horn-response.svg", 'R', "response", "--response-svg",
+     "the same as a chart, as M then R", "the same as a chart (M, R)",
+     "Response chart is: %s", "response", Need::response, response_svg},
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "design/record.h"
 #include "geometry/impedance.h"
+#include "geometry/response.h"
 #include "writers/drawing.h"
 #include "writers/drawing_pdf.h"
 
@@ -41,7 +42,13 @@ class OutputJob {
   // refuses a step.
   const std::string& data_step_fault();
   const DesignRecord& data_file() const { return data_; }
+  // The driver on the horn, from the driver file the front end read.
+  const std::string& response_fault();
   const Sheet& sheet() const { return sheet_; }
+  const ResponseTable& response() const { return response_; }
+
+  std::string driver_name;  // as the user gave it; empty: no driver
+  DriverParams driver;
   const ImpedanceTable& impedance() const { return table_; }
 
  private:
@@ -54,6 +61,9 @@ class OutputJob {
   bool impedance_done_ = false;
   ImpedanceTable table_;
   std::string impedance_fault_;
+  bool response_done_ = false;
+  ResponseTable response_;
+  std::string response_fault_;
   bool data_done_ = false;
   DesignRecord data_;
   std::string data_fault_;
@@ -61,7 +71,7 @@ class OutputJob {
 
 // The passes a row needs before its bytes can be made; each can refuse the
 // horn, and then none of the row's files is written.
-enum class Need { data_step, outline, sheet, impedance };
+enum class Need { data_step, outline, sheet, impedance, response };
 
 struct OutputRow {
   const char* file;    // its name in the current directory
