@@ -2,10 +2,7 @@
 // (screen_writer.h): it remembers what the terminal shows, its colours
 // and its cursor, so each render sends only what changed, in one write.
 // Curses reads the keys; it draws nothing after its first update.
-#ifndef NCURSES_WIDECHAR
-#define NCURSES_WIDECHAR 1
-#endif
-#include <curses.h>
+#include "terminal/wide_curses.h"
 
 #include <string>
 

@@ -3,10 +3,7 @@
 // so that one key reader serves every console. Keys are read through a pad of
 // one cell: curses refreshes a window it reads from, never a pad, and the
 // console's writer, not curses, draws the screen.
-#ifndef NCURSES_WIDECHAR
-#define NCURSES_WIDECHAR 1
-#endif
-#include <curses.h>
+#include "terminal/wide_curses.h"
 
 #include <cerrno>
 #include <cstring>

@@ -6,10 +6,7 @@
 // for a stop (Ctrl+Z) and takes it again on the way back. Curses sets the
 // terminal's modes, reads the keys and makes one update to start with; the
 // console's own writer draws from then on (draw.cc).
-#ifndef NCURSES_WIDECHAR
-#define NCURSES_WIDECHAR 1
-#endif
-#include <curses.h>
+#include "terminal/wide_curses.h"
 
 #include <fcntl.h>
 #include <langinfo.h>
@@ -22,10 +19,6 @@
 #include <cstring>
 
 #include "terminal/terminal.h"
-
-#if !NCURSES_WIDECHAR
-#error "the console needs the wide-character curses (ncursesw)"
-#endif
 
 namespace bellform {
 
