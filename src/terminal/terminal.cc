@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "console/platform.h"
 #include "terminal/terminal.h"
 
 namespace bellform {
@@ -130,7 +131,7 @@ int terminal_fd() { return term.fd; }
 
 [[noreturn]] void input_lost() {
   give_back_terminal();
-  std::fprintf(stderr, "bellform: the terminal's input is gone\n");
+  std::fputs(input_gone, stderr);
   std::exit(1);
 }
 
