@@ -180,9 +180,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     if (whole_line) {
       read_line(buffer.get(), buffer_size);
-      result = 1;
+      result = key_enter;
     } else {
-      result = edit_line(buffer.get(), buffer_size, column, row);
+      result = edit_line(buffer.get(), buffer_size, column, row) == EditEnd::enter
+                   ? key_enter
+                   : key_esc;
     }
   } catch (const tc::ScriptEnded&) {
   }
@@ -192,7 +194,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   if (std::memchr(buffer.get(), '\0', buffer_size) == nullptr) std::abort();
   if (buffer.get() != model.text) fail("text", buffer.get(), model.text);
-  if ((want == key_enter ? 1 : want) != result) fail("result", std::to_string(result), std::to_string(want));
-  if (!(whole_line && result == 1)) check_screen(model);
+  if (want != result) fail("result", std::to_string(result), std::to_string(want));
+  if (!(whole_line && result == key_enter)) check_screen(model);
   return 0;
 }

@@ -116,7 +116,7 @@ void step(FuzzedDataProvider& in, ScreenModel& s, Reference& r) {
       const std::string row = s.row_text(y);
       if (row.size() > static_cast<std::size_t>(W)) std::abort();
       if ((y < 0 || y >= H) && !row.empty()) std::abort();
-      s.set_window(coordinate(in), coordinate(in), coordinate(in), coordinate(in));
+      s.window_fits(coordinate(in), coordinate(in), coordinate(in), coordinate(in));
     }
   }
 }

@@ -96,21 +96,10 @@ TEST_F(BadInput, SeventyNineDigitsRunToTheCommandLine) {
   EXPECT_EQ(0, row(command + 2).find(" Input new length")) << row(command + 2);
 }
 
-TEST_F(BadInput, TabGoesToTheEndOrPastTheFieldMark) {
-  // Tab from the start of "1" goes to its end, so the 2 comes after it.
-  test_console::type("1");
-  test_console::press(vk_home);
-  test_console::type("\t2\r");
-  // The field mark is a character like any other: the number stops there.
-  // Tab from the start stops on the second character after the mark.
-  test_console::type("12\xC5" "ab");
-  test_console::press(vk_home);
-  test_console::type("\tc\r");
-  ASSERT_EQ(-1, run());
-  EXPECT_EQ("Input mouth width  (In.) > 12", row(1));
-  EXPECT_EQ("Input mouth height (In.) > 12\xC5" "acb", row(2));
-
-  test_console::reset();
+TEST_F(BadInput, TabInAnAnswerAndANumberEndedByTheFieldMark) {
+  // Tab from the start of "1" goes to its end, so the 2 comes after it (the
+  // line editor's test has every case of Tab). The field mark is a
+  // character like any other: the number stops there.
   test_console::type("1");
   test_console::press(vk_home);
   test_console::type("\t2\r12\xC5\r2\r\r");

@@ -1,10 +1,7 @@
 #include "console/console.h"
 
 #include <gtest/gtest.h>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
+
 #include <string>
 
 #include "design/attributes.h"
@@ -13,7 +10,6 @@
 namespace bellform {
 namespace {
 
-namespace fs = std::filesystem;
 namespace tc = test_console;
 
 class Console : public ::testing::Test {
@@ -21,29 +17,8 @@ class Console : public ::testing::Test {
   void SetUp() override {
     tc::reset();
     open_console("Bellform title");
-    // A directory of its own, by std::filesystem alone (no mkdtemp on
-    // Windows): create_directory is false when the name is taken.
-    std::random_device seed;
-    do {
-      dir_ = fs::temp_directory_path() / ("console_" + std::to_string(seed()));
-    } while (!fs::create_directory(dir_));
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string path(const char* name) const { return (dir_ / name).string(); }
-  static std::string contents(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
   }
   static const ScreenModel& screen() { return tc::screen(); }
-  static bool screen_blank() {
-    for (int y = 0; y < screen().height(); ++y) {
-      if (!screen().row_text(y).empty()) return false;
-    }
-    return true;
-  }
-
-  fs::path dir_;
 };
 
 TEST_F(Console, OpenSetsHandlesAndTitle) {
@@ -53,9 +28,14 @@ TEST_F(Console, OpenSetsHandlesAndTitle) {
   EXPECT_EQ(tc::title(), "Bellform title");
 }
 
-TEST_F(Console, WindowOfEightyOneColumnsIsRefusedOnAnEightyColumnBuffer) {
-  EXPECT_FALSE(set_console_window(0, 0, 80, 25));
+TEST_F(Console, WindowMustFitTheBuffer) {
+  EXPECT_FALSE(set_console_window(0, 0, 80, 25));  // what the program asks for
+  EXPECT_FALSE(set_console_window(0, 0, 80, 24));
+  EXPECT_FALSE(set_console_window(0, 0, 79, 25));
+  EXPECT_FALSE(set_console_window(-1, 0, 79, 24));
+  EXPECT_FALSE(set_console_window(10, 0, 9, 24));
   EXPECT_TRUE(set_console_window(0, 0, 79, 24));
+  EXPECT_TRUE(set_console_window(5, 5, 5, 5));
 }
 
 TEST_F(Console, ClearBlanksEveryCellInAttributeSeven) {

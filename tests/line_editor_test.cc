@@ -122,7 +122,7 @@ TEST_F(LineEditor, KeysActOnTextAndCursor) {
 
 TEST_F(LineEditor, ClicksChangeNothing) {
   tc::click();
-  tc::click(4);
+  tc::click(button_middle);
   EXPECT_EQ(edit_until_script_ends("abc", 0, 0, {right}), "abc");
   EXPECT_EQ(screen().cursor_x(), 1);
 }
@@ -137,9 +137,9 @@ TEST_F(LineEditor, DeletedCellIsRedrawnBlank) {
 TEST_F(LineEditor, EnterAndEscEndTheEdit) {
   std::strcpy(buffer_, "abc");
   script({right, enter});
-  EXPECT_EQ(edit_line(buffer_, sizeof buffer_, 0, 0), 1);
+  EXPECT_EQ(edit_line(buffer_, sizeof buffer_, 0, 0), EditEnd::enter);
   script({"x", esc});
-  EXPECT_EQ(edit_line(buffer_, sizeof buffer_, 0, 0), 27);
+  EXPECT_EQ(edit_line(buffer_, sizeof buffer_, 0, 0), EditEnd::escape);
   EXPECT_STREQ(buffer_, "xabc");
 }
 
@@ -184,7 +184,7 @@ TEST_F(LineEditor, FullBufferIgnoresFurtherCharacters) {
   // Overwriting inside a full text still works; inserting does not.
   char small[4] = "abc";
   script({"x", ins, "y", end, "w", enter});
-  EXPECT_EQ(edit_line(small, sizeof small, 0, 10), 1);
+  EXPECT_EQ(edit_line(small, sizeof small, 0, 10), EditEnd::enter);
   EXPECT_STREQ(small, "ybc");
   EXPECT_EQ(small[3], '\0');
 }

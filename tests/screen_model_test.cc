@@ -116,17 +116,6 @@ TEST(ScreenModel, CursorOutsideTheBufferIsRefused) {
   }
 }
 
-TEST(ScreenModel, WindowMustFitTheBuffer) {
-  ScreenModel s;
-  EXPECT_FALSE(s.set_window(0, 0, 80, 25));  // what the program asks for
-  EXPECT_FALSE(s.set_window(0, 0, 80, 24));
-  EXPECT_FALSE(s.set_window(0, 0, 79, 25));
-  EXPECT_FALSE(s.set_window(-1, 0, 79, 24));
-  EXPECT_FALSE(s.set_window(10, 0, 9, 24));
-  EXPECT_TRUE(s.set_window(0, 0, 79, 24));
-  EXPECT_TRUE(s.set_window(5, 5, 5, 5));
-}
-
 TEST(ScreenModel, FillsRunAcrossRowsAndClipAtTheEnd) {
   ScreenModel s;
   s.set_cursor(3, 3);

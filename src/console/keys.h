@@ -1,5 +1,5 @@
 // The key reader: one key or mouse click from the console's input events,
-// and every key code the program knows, in one place.
+// and every key code and mouse button bit the program knows, in one place.
 #pragma once
 
 #include <cstdint>
@@ -55,6 +55,14 @@ constexpr std::uint16_t vk_insert = 0x2D;
 constexpr std::uint16_t vk_delete = 0x2E;
 constexpr std::uint16_t vk_f1 = 0x70;
 constexpr std::uint16_t vk_f12 = 0x7B;
+
+// Windows' button-state bits, as the console's mouse events carry them; a
+// wheel turn carries its direction in the high word (+120 or -120).
+constexpr std::uint32_t button_left = 0x0001;
+constexpr std::uint32_t button_right = 0x0002;
+constexpr std::uint32_t button_middle = 0x0004;
+constexpr std::uint32_t wheel_forward = 0x00780000u;
+constexpr std::uint32_t wheel_back = 0xFF880000u;
 
 // The code page's bytes 0xFE (a small square) and 0xFF (a non-breaking
 // space) have the values of the two markers once sign-extended: typed, they

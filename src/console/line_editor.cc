@@ -163,8 +163,8 @@ std::size_t prepare(char* buffer, std::size_t size) {
 }
 
 // Edits from `origin`, which moves up when the drawing scrolls the screen.
-int edit(char* buffer, std::size_t size, Position& origin, Position* end) {
-  if (size == 0) return 1;  // no room even for the terminator
+EditEnd edit(char* buffer, std::size_t size, Position& origin, Position* end) {
+  if (size == 0) return EditEnd::enter;  // no room even for the terminator
   Editor e{buffer, size, prepare(buffer, size), 0, true, origin, {}, {}};
   int key;
   do {
@@ -173,12 +173,12 @@ int edit(char* buffer, std::size_t size, Position& origin, Position* end) {
   } while (act(e, key));
   origin = e.origin;
   if (end != nullptr) *end = e.at_end;
-  return key == key_enter ? 1 : key_esc;
+  return key == key_enter ? EditEnd::enter : EditEnd::escape;
 }
 
 }  // namespace
 
-int edit_line(char* buffer, std::size_t size, int column, int row) {
+EditEnd edit_line(char* buffer, std::size_t size, int column, int row) {
   Position origin{column, row};
   return edit(buffer, size, origin, nullptr);
 }
@@ -192,7 +192,7 @@ void read_line(char* buffer, std::size_t size) {
   Position origin;
   get_cursor(&origin.column, &origin.row);
   Position end;
-  while (edit(buffer, size, origin, &end) != 1) {
+  while (edit(buffer, size, origin, &end) != EditEnd::enter) {
   }
   set_cursor(end.column, end.row);
   write_char('\n', default_attr);

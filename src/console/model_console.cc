@@ -19,7 +19,7 @@ Handle platform_std_handle(StdHandle which) {
 bool platform_set_window(Handle out, int left, int top, int right,
                          int bottom) {
   return out == model_console_out &&
-         console_model().set_window(left, top, right, bottom);
+         console_model().window_fits(left, top, right, bottom);
 }
 
 bool platform_screen_info(Handle out, ScreenBufferInfo* info) {

@@ -41,7 +41,11 @@ void platform_set_cursor(Handle out, int x, int y);
 void platform_set_attr(Handle out, std::uint16_t attr);
 void platform_write(Handle out, const char* text, std::size_t length);
 // FlushConsoleInputBuffer; ReadConsoleInputA of one record, waiting for it.
+// Input gone for good (the console closed, the terminal hung up) never
+// returns: the platform ends the process with input_gone on standard error
+// and status 1.
 void platform_flush_input(Handle in);
 InputEvent platform_next_event(Handle in);
+constexpr char input_gone[] = "bellform: the terminal's input is gone\n";
 
 }  // namespace bellform

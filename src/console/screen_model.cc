@@ -13,9 +13,7 @@ bool ScreenModel::set_cursor(int x, int y) {
   return true;
 }
 
-// The console refuses a window that does not fit in the buffer; the model
-// keeps no window of its own, so accepting is all there is to do.
-bool ScreenModel::set_window(int left, int top, int right, int bottom) const {
+bool ScreenModel::window_fits(int left, int top, int right, int bottom) const {
   return left >= 0 && top >= 0 && left <= right && top <= bottom &&
          right < console_columns && bottom < console_rows;
 }

@@ -32,8 +32,9 @@ class ScreenModel {
   void set_attribute(std::uint16_t attr) { attr_ = attr; }
   // Refused (false, cursor unchanged) outside the buffer.
   bool set_cursor(int x, int y);
-  // Window rectangle, corners inclusive: refused when larger than the buffer.
-  bool set_window(int left, int top, int right, int bottom) const;
+  // Whether a window rectangle, corners inclusive, fits in the buffer, as the
+  // console requires of a window (the model keeps no window of its own).
+  bool window_fits(int left, int top, int right, int bottom) const;
   // Fill `count` cells from (x, y) on, row after row, stopping at the end of
   // the buffer. Neither moves the cursor.
   void fill_char(unsigned char c, int count, int x, int y);

@@ -1,5 +1,7 @@
 #include "terminal/cp437.h"
 
+#include <cstdint>
+
 namespace bellform {
 
 namespace {
@@ -48,6 +50,23 @@ int cp437_byte(wint_t wc) {
     if (static_cast<wint_t>(high_glyphs[i]) == wc) return 0x80 + i;
   }
   return -1;
+}
+
+std::size_t utf8_encode(wchar_t wc, char* out) {
+  const auto c = static_cast<std::uint32_t>(wc);
+  if (c < 0x80) {
+    out[0] = static_cast<char>(c);
+    return 1;
+  }
+  if (c < 0x800) {
+    out[0] = static_cast<char>(0xC0 | (c >> 6));
+    out[1] = static_cast<char>(0x80 | (c & 0x3F));
+    return 2;
+  }
+  out[0] = static_cast<char>(0xE0 | (c >> 12));
+  out[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  out[2] = static_cast<char>(0x80 | (c & 0x3F));
+  return 3;
 }
 
 }  // namespace bellform

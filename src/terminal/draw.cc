@@ -2,10 +2,7 @@
 // (screen_writer.h): it remembers what the terminal shows, its colours
 // and its cursor, so each render sends only what changed, in one write.
 // Curses reads the keys; it draws nothing after its first update.
-#ifndef NCURSES_WIDECHAR
-#define NCURSES_WIDECHAR 1
-#endif
-#include <curses.h>
+#include "terminal/wide_curses.h"
 
 #include <string>
 
@@ -55,10 +52,9 @@ void render() {
   send_pending();
 }
 
-// After a resize, once curses knows the new size: what the terminal shows is
-// then unknown, and the next render draws it all. What does not fit on a
-// terminal smaller than the console is simply not shown.
-void redraw_all() { writer.resize(LINES, COLS); }
+// What does not fit on a terminal smaller than the console is simply not
+// shown.
+void size_changed() { writer.resize(LINES, COLS); }
 
 void flush_drawing() { send_pending(); }
 

@@ -3,10 +3,7 @@
 // so that one key reader serves every console. Keys are read through a pad of
 // one cell: curses refreshes a window it reads from, never a pad, and the
 // console's writer, not curses, draws the screen.
-#ifndef NCURSES_WIDECHAR
-#define NCURSES_WIDECHAR 1
-#endif
-#include <curses.h>
+#include "terminal/wide_curses.h"
 
 #include <cerrno>
 #include <cstring>
@@ -66,18 +63,17 @@ bool modified_key(const char* name, InputEvent* event) {
   return false;
 }
 
-// Windows' button-state bits; a wheel turn carries its direction in the
-// high word.
+// Curses' buttons as Windows' button-state bits (keys.h).
 InputEvent mouse_event_now() {
   MEVENT ev;
   if (getmouse(&ev) != OK) return InputEvent{};
   std::uint32_t buttons = 0;
-  if (ev.bstate & BUTTON1_PRESSED) buttons |= 0x0001;  // left
-  if (ev.bstate & BUTTON3_PRESSED) buttons |= 0x0002;  // right
-  if (ev.bstate & BUTTON2_PRESSED) buttons |= 0x0004;  // middle
-  if (ev.bstate & BUTTON4_PRESSED) buttons |= 0x00780000u;  // wheel forward
+  if (ev.bstate & BUTTON1_PRESSED) buttons |= button_left;
+  if (ev.bstate & BUTTON3_PRESSED) buttons |= button_right;
+  if (ev.bstate & BUTTON2_PRESSED) buttons |= button_middle;
+  if (ev.bstate & BUTTON4_PRESSED) buttons |= wheel_forward;
 #ifdef BUTTON5_PRESSED
-  if (ev.bstate & BUTTON5_PRESSED) buttons |= 0xFF880000u;  // wheel back
+  if (ev.bstate & BUTTON5_PRESSED) buttons |= wheel_back;
 #endif
   return InputEvent::mouse_event(buttons);
 }
@@ -93,7 +89,7 @@ InputEvent event_of_key(wint_t code) {
       return e;
     }
     case KEY_MOUSE: return mouse_event_now();
-    case KEY_RESIZE: redraw_all(); return InputEvent{};
+    case KEY_RESIZE: size_changed(); return InputEvent{};
     default: break;
   }
   // F13-F24 are Shift with F1-F12, F25-F36 Ctrl, F37-F48 Ctrl+Shift, and

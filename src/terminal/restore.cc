@@ -6,10 +6,7 @@
 // flag that has the next render draw the whole screen. Curses leaves SIGTSTP
 // alone once it is caught here: its own handler would redraw a screen it has
 // not drawn.
-#ifndef NCURSES_WIDECHAR
-#define NCURSES_WIDECHAR 1
-#endif
-#include <curses.h>
+#include "terminal/wide_curses.h"
 
 #include <signal.h>
 #include <termios.h>

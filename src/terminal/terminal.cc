@@ -6,10 +6,7 @@
 // for a stop (Ctrl+Z) and takes it again on the way back. Curses sets the
 // terminal's modes, reads the keys and makes one update to start with; the
 // console's own writer draws from then on (draw.cc).
-#ifndef NCURSES_WIDECHAR
-#define NCURSES_WIDECHAR 1
-#endif
-#include <curses.h>
+#include "terminal/wide_curses.h"
 
 #include <fcntl.h>
 #include <langinfo.h>
@@ -21,11 +18,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "console/platform.h"
 #include "terminal/terminal.h"
-
-#if !NCURSES_WIDECHAR
-#error "the console needs the wide-character curses (ncursesw)"
-#endif
 
 namespace bellform {
 
@@ -137,7 +131,7 @@ int terminal_fd() { return term.fd; }
 
 [[noreturn]] void input_lost() {
   give_back_terminal();
-  std::fprintf(stderr, "bellform: the terminal's input is gone\n");
+  std::fputs(input_gone, stderr);
   std::exit(1);
 }
 

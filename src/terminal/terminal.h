@@ -48,7 +48,9 @@ bool resumed_from_stop();
 void start_drawing();  // once curses has made its one update
 void stop_drawing();   // the terminal's normal attributes back, before endwin
 void render();
-void redraw_all();
+// The terminal's new size once curses knows it: what it shows is then
+// unknown, and the next render draws it all.
+void size_changed();
 void flush_drawing();  // whatever is held reaches the terminal
 
 // input.cc. Waits for the next key or mouse event; a typed character

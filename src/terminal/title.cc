@@ -1,17 +1,12 @@
 // The console's title on a terminal: the status line where terminfo has
 // one, else the window title of an xterm-like terminal, else none.
-#ifndef NCURSES_WIDECHAR
-#define NCURSES_WIDECHAR 1
-#endif
-#include <curses.h>
+#include "terminal/wide_curses.h"
 
 #include <unistd.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <cwchar>
 #include <initializer_list>
 
 #include "terminal/cp437.h"
@@ -34,17 +29,16 @@ bool xterm_like(const char* type) {
 // sequence early, so they become blanks.
 std::size_t encode_title(const char* title, char* out, std::size_t size) {
   std::size_t n = 0;
-  std::mbstate_t state{};
   for (const char* p = title; *p != '\0'; ++p) {
     const unsigned char byte = static_cast<unsigned char>(*p);
-    char bytes[MB_LEN_MAX];
+    char bytes[4];
     std::size_t len = 1;
     bytes[0] = byte < 0x20 || byte == 0x7F ? ' ' : static_cast<char>(byte);
     if (byte >= 0x80) {
-      len = terminal_utf8() ? std::wcrtomb(bytes, cp437_glyph(byte), &state) : 0;
-      if (len == static_cast<std::size_t>(-1) || len == 0) {
+      if (terminal_utf8()) {
+        len = utf8_encode(cp437_glyph(byte), bytes);
+      } else {
         bytes[0] = '?';
-        len = 1;
       }
     }
     if (len >= size - n) break;

@@ -41,7 +41,7 @@ inline void reset() {
 void type(const std::string& text);
 // A special key (virtual-key code), as its own burst.
 void press(std::uint16_t vk, bool shift = false);
-void click(std::uint32_t buttons = 1);
+void click(std::uint32_t buttons = button_left);
 // A burst of arbitrary events.
 void burst(const std::vector<InputEvent>& events);
 

@@ -5,6 +5,7 @@
 #define NOMINMAX
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "console/platform.h"
@@ -106,11 +107,12 @@ void platform_write(Handle out, const char* text, std::size_t length) {
 void platform_flush_input(Handle in) { FlushConsoleInputBuffer(native(in)); }
 
 // A failed read means the console is gone and no key will ever come: the
-// process ends rather than spin on the failing call.
+// process says so and ends rather than spin on the failing call.
 InputEvent platform_next_event(Handle in) {
   INPUT_RECORD record;
   DWORD read = 0;
   if (!ReadConsoleInputA(native(in), &record, 1, &read) || read != 1) {
+    std::fputs(input_gone, stderr);
     std::exit(1);
   }
   return translate(record);
