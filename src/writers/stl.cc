@@ -14,36 +14,39 @@ namespace bellform {
 namespace {
 
 constexpr std::size_t header_size = 80;
+constexpr std::size_t facet_size = 50;  // 12 floats and 2 bytes
 
-void put_u32(std::string& out, std::uint32_t v) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>((v >> shift) & 0xFF));
+// Little-endian whatever the machine: the bytes shifted out one by one.
+char* put_u32(char* at, std::uint32_t v) {
+  for (int shift = 0; shift < 32; shift += 8) *at++ = static_cast<char>((v >> shift) & 0xFF);
+  return at;
 }
 
-void put_float(std::string& out, double v) {
-  put_u32(out, std::bit_cast<std::uint32_t>(static_cast<float>(v)));
+char* put_float(char* at, double v) {
+  return put_u32(at, std::bit_cast<std::uint32_t>(static_cast<float>(v)));
+}
+
+Vertex stored(const Vertex& v) {
+  return {static_cast<float>(v.x), static_cast<float>(v.y), static_cast<float>(v.z)};
 }
 
 // The outward unit normal from the corners' order, computed on the floats
 // the file stores.
-void put_normal(std::string& out, const Vertex& a, const Vertex& b, const Vertex& c) {
-  const double ux = static_cast<float>(b.x) - static_cast<double>(static_cast<float>(a.x));
-  const double uy = static_cast<float>(b.y) - static_cast<double>(static_cast<float>(a.y));
-  const double uz = static_cast<float>(b.z) - static_cast<double>(static_cast<float>(a.z));
-  const double vx = static_cast<float>(c.x) - static_cast<double>(static_cast<float>(a.x));
-  const double vy = static_cast<float>(c.y) - static_cast<double>(static_cast<float>(a.y));
-  const double vz = static_cast<float>(c.z) - static_cast<double>(static_cast<float>(a.z));
+char* put_normal(char* at, const Vertex& a, const Vertex& b, const Vertex& c) {
+  const double ux = b.x - a.x, uy = b.y - a.y, uz = b.z - a.z;
+  const double vx = c.x - a.x, vy = c.y - a.y, vz = c.z - a.z;
   const double nx = uy * vz - uz * vy, ny = uz * vx - ux * vz, nz = ux * vy - uy * vx;
   const double len = std::sqrt(nx * nx + ny * ny + nz * nz);
   const double inv = len > 0 ? 1 / len : 0;
-  put_float(out, nx * inv);
-  put_float(out, ny * inv);
-  put_float(out, nz * inv);
+  at = put_float(at, nx * inv);
+  at = put_float(at, ny * inv);
+  return put_float(at, nz * inv);
 }
 
-void put_vertex(std::string& out, const Vertex& v) {
-  put_float(out, v.x);
-  put_float(out, v.y);
-  put_float(out, v.z);
+char* put_vertex(char* at, const Vertex& v) {
+  at = put_float(at, v.x);
+  at = put_float(at, v.y);
+  return put_float(at, v.z);
 }
 
 }  // namespace
@@ -52,17 +55,18 @@ void write_stl(std::string& out, const Mesh& mesh, const std::string& header) {
   std::string head = header.substr(0, header_size);
   head.resize(header_size, ' ');
   out += head;
-  out.reserve(out.size() + 4 + mesh.facets.size() * 50);
-  put_u32(out, static_cast<std::uint32_t>(mesh.facets.size()));
+  const std::size_t start = out.size();
+  out.resize(start + 4 + mesh.facets.size() * facet_size);
+  char* at = put_u32(out.data() + start, static_cast<std::uint32_t>(mesh.facets.size()));
   for (const Facet& f : mesh.facets) {
-    const Vertex& a = mesh.vertices[f.a];
-    const Vertex& b = mesh.vertices[f.b];
-    const Vertex& c = mesh.vertices[f.c];
-    put_normal(out, a, b, c);
-    put_vertex(out, a);
-    put_vertex(out, b);
-    put_vertex(out, c);
-    out.append(2, '\0');  // the attribute byte count, unused
+    const Vertex a = stored(mesh.vertices[f.a]);
+    const Vertex b = stored(mesh.vertices[f.b]);
+    const Vertex c = stored(mesh.vertices[f.c]);
+    at = put_normal(at, a, b, c);
+    at = put_vertex(at, a);
+    at = put_vertex(at, b);
+    at = put_vertex(at, c);
+    at += 2;  // the attribute byte count, unused: left at the zeros of resize
   }
 }
 
