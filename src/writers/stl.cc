@@ -22,28 +22,33 @@ char* put_u32(char* at, std::uint32_t v) {
   return at;
 }
 
-char* put_float(char* at, double v) {
-  return put_u32(at, std::bit_cast<std::uint32_t>(static_cast<float>(v)));
-}
+char* put_float(char* at, float v) { return put_u32(at, std::bit_cast<std::uint32_t>(v)); }
 
-Vertex stored(const Vertex& v) {
+// A corner as the file stores it. Kept as floats: GCC 12's vectorizer at
+// -O2 drops the rounding of a double to float and back to double, which
+// gave normals from the unrounded corners, and other bytes than -O0 gives.
+struct Stored {
+  float x, y, z;
+};
+
+Stored stored(const Vertex& v) {
   return {static_cast<float>(v.x), static_cast<float>(v.y), static_cast<float>(v.z)};
 }
 
 // The outward unit normal from the corners' order, computed on the floats
 // the file stores.
-char* put_normal(char* at, const Vertex& a, const Vertex& b, const Vertex& c) {
-  const double ux = b.x - a.x, uy = b.y - a.y, uz = b.z - a.z;
-  const double vx = c.x - a.x, vy = c.y - a.y, vz = c.z - a.z;
+char* put_normal(char* at, const Stored& a, const Stored& b, const Stored& c) {
+  const double ux = double{b.x} - a.x, uy = double{b.y} - a.y, uz = double{b.z} - a.z;
+  const double vx = double{c.x} - a.x, vy = double{c.y} - a.y, vz = double{c.z} - a.z;
   const double nx = uy * vz - uz * vy, ny = uz * vx - ux * vz, nz = ux * vy - uy * vx;
   const double len = std::sqrt(nx * nx + ny * ny + nz * nz);
   const double inv = len > 0 ? 1 / len : 0;
-  at = put_float(at, nx * inv);
-  at = put_float(at, ny * inv);
-  return put_float(at, nz * inv);
+  at = put_float(at, static_cast<float>(nx * inv));
+  at = put_float(at, static_cast<float>(ny * inv));
+  return put_float(at, static_cast<float>(nz * inv));
 }
 
-char* put_vertex(char* at, const Vertex& v) {
+char* put_vertex(char* at, const Stored& v) {
   at = put_float(at, v.x);
   at = put_float(at, v.y);
   return put_float(at, v.z);
@@ -59,9 +64,9 @@ void write_stl(std::string& out, const Mesh& mesh, const std::string& header) {
   out.resize(start + 4 + mesh.facets.size() * facet_size);
   char* at = put_u32(out.data() + start, static_cast<std::uint32_t>(mesh.facets.size()));
   for (const Facet& f : mesh.facets) {
-    const Vertex a = stored(mesh.vertices[f.a]);
-    const Vertex b = stored(mesh.vertices[f.b]);
-    const Vertex c = stored(mesh.vertices[f.c]);
+    const Stored a = stored(mesh.vertices[f.a]);
+    const Stored b = stored(mesh.vertices[f.b]);
+    const Stored c = stored(mesh.vertices[f.c]);
     at = put_normal(at, a, b, c);
     at = put_vertex(at, a);
     at = put_vertex(at, b);
