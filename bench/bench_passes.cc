@@ -2,7 +2,8 @@
 // tractrix: a screen pass, a file pass at 0.1 inch and a macro pass, for the
 // worked example (12 x 12, throat 2) and a bass horn (40 x 30, throat 3), a
 // whole dialogue on the test console, the throat impedance of each horn and
-// the response of a driver on it, the impedance included. Counters per pass:
+// the response of a driver on it, the impedance included, and the bass
+// horn's driver adapter. Counters per pass:
 //   tractrix_length  calls of tractrix_length
 //   per_station      of them for one station (the bisection of its radius)
 //   walked           stations computed, thrown-away screen attempts included
@@ -16,6 +17,7 @@
 #include <string>
 
 #include "console/console.h"
+#include "design/adapter_part.h"
 #include "design/record.h"
 #include "design/report.h"
 #include "dialogue/design_loop.h"
@@ -24,10 +26,12 @@
 #include "dialogue/screen_sink.h"
 #include "design/driver_file.h"
 #include "design/horn_response.h"
+#include "geometry/adapter.h"
 #include "geometry/impedance.h"
 #include "geometry/tractrix.h"
 #include "geometry/walk.h"
 #include "test_platform/test_console.h"
+#include "writers/stl.h"
 
 namespace bellform {
 namespace {
@@ -183,6 +187,36 @@ void BM_Response(benchmark::State& state, Horn horn) {
   }
 }
 
+// The driver adapter of the bass horn with a 2 inch driver: its mesh, then
+// the whole STL file; facets and bytes of the part.
+DesignRecord& adapter_horn() {
+  DesignRecord& rec = record_for(bass_horn);
+  rec.D = 2;
+  return rec;
+}
+
+void BM_AdapterMesh(benchmark::State& state) {
+  AdapterShape shape;
+  if (!adapter_part(adapter_horn(), shape).empty()) state.SkipWithError("no adapter");
+  Mesh mesh;
+  for (auto _ : state) {
+    adapter_mesh(shape, mesh);
+    benchmark::DoNotOptimize(mesh);
+  }
+  state.counters["facets"] = static_cast<double>(mesh.facets.size());
+}
+
+void BM_AdapterStl(benchmark::State& state) {
+  const DesignRecord& rec = adapter_horn();
+  std::string bytes;
+  for (auto _ : state) {
+    bytes.clear();
+    if (!write_adapter_stl(bytes, rec).empty()) state.SkipWithError("no adapter");
+    benchmark::DoNotOptimize(bytes);
+  }
+  state.counters["bytes"] = static_cast<double>(bytes.size());
+}
+
 BENCHMARK_CAPTURE(BM_ScreenPass, example, worked_example);
 BENCHMARK_CAPTURE(BM_ScreenPass, bass_horn, bass_horn);
 BENCHMARK_CAPTURE(BM_FilePass, example, worked_example);
@@ -194,6 +228,8 @@ BENCHMARK_CAPTURE(BM_ThroatImpedance, example, worked_example);
 BENCHMARK_CAPTURE(BM_ThroatImpedance, bass_horn, bass_horn);
 BENCHMARK_CAPTURE(BM_Response, example, worked_example);
 BENCHMARK_CAPTURE(BM_Response, bass_horn, bass_horn);
+BENCHMARK(BM_AdapterMesh)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AdapterStl)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace bellform

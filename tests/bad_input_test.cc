@@ -1,6 +1,8 @@
 // Bad input through the whole dialogue: what the user sees for each kind.
 // docs/bad-input.md lists these with the other tests behind its rows.
 #include <filesystem>
+#include <fstream>
+#include <vector>
 #include <string>
 
 #ifndef _WIN32
@@ -15,6 +17,8 @@
 #include "console/console.h"
 #include "console/keys.h"
 #include "design/attributes.h"
+#include "cli/command_line.h"
+#include "cli/options.h"
 #include "dialogue.h"
 
 namespace bellform::testing {
@@ -248,6 +252,62 @@ TEST_F(BadInput, AWritableFileInAReadOnlyDirectoryIsWrittenInPlace) {
   EXPECT_EQ("Data file is: bellform.txt|" + example_file("bellform.txt"), *seen);
 }
 #endif
+
+}  // namespace
+}  // namespace bellform::testing
+
+namespace bellform::testing {
+namespace {
+
+// The response and the adapter refuse a faulty driver file or a horn that
+// gives none, in red in the dialogue and with status 1 on the command line;
+// nothing is written either way. The reader's every fault: response_test.cc.
+struct Refused {
+  const char* answers;   // the horn and its length, as typed
+  const char* keys;      // after M
+  const char* driver;    // the driver file's text; nullptr: no file
+  const char* red_line;
+  std::vector<const char*> options;
+};
+
+void PrintTo(const Refused& r, std::ostream* os) { *os << r.red_line; }
+
+class RefusedOutputs : public Dialogue, public ::testing::WithParamInterface<Refused> {};
+
+TEST_P(RefusedOutputs, SayWhyAndWriteNothing) {
+  const Refused& r = GetParam();
+  if (r.driver) std::ofstream("driver.txt", std::ios::binary) << r.driver;
+  test_console::type(r.answers);
+  test_console::type(std::string("M\r") + r.keys);
+  ASSERT_EQ(-1, run());
+  const int at = row_reading(r.red_line);
+  ASSERT_GE(at, 1) << row(1);
+  EXPECT_EQ(attr_red, attr_at(0, at));
+  std::vector<const char*> argv = {"bellform", "--mouth", "12x12", "--throat", "2"};
+  argv.insert(argv.end(), r.options.begin(), r.options.end());
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(1, run_command_line(read_options(static_cast<int>(argv.size()), argv.data())));
+  EXPECT_EQ(std::string("bellform: ") + r.red_line + "\n",
+            ::testing::internal::GetCapturedStderr());
+  for (const auto& e : fs::directory_iterator(dir()))
+    EXPECT_EQ("driver.txt", e.path().filename().string());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadInput, RefusedOutputs,
+    ::testing::Values(
+        Refused{"12\r12\r2\r\r", "Rdriver.txt\r", "Re=6\nBl=0\n",
+                "driver.txt, line 2: Bl must be a number above 0.",
+                {"--driver-file", "driver.txt", "--response-csv", "r.csv"}},
+        Refused{"12\r12\r2\r\r", "Rdrivr.txt\r", nullptr,
+                "Could not read the driver file drivr.txt.",
+                {"--driver-file", "drivr.txt", "--response-svg", "r.svg"}},
+        Refused{"12\r12\r2\r\r-5\r", "R", "Re=6\nBl=9\nSd=20\nMmd=2\nCms=0.02\nRms=1\n",
+                "Nothing to compute: the horn has no length.",
+                {"--length", "-5", "--driver-file", "driver.txt", "--response-csv", "r.csv"}},
+        Refused{"12\r12\r2\r\r100\r", "P", nullptr,
+                "No adapter to print: its thickness at this length is not above 0.",
+                {"--length", "100", "--stl", "a.stl"}}));
 
 }  // namespace
 }  // namespace bellform::testing

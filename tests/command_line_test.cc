@@ -29,13 +29,16 @@ void PrintTo(const Horn& h, std::ostream* os) { *os << h.name; }
 
 class SameBytes : public Dialogue, public ::testing::WithParamInterface<Horn> {
  protected:
-  // The dialogue's files, renamed out of the way of the next command.
-  void dialogue(const std::string& commands, const char* written, const std::string& as) {
+  // The dialogue's files, renamed out of the way of the next command;
+  // false when this horn gives none (an adapter of no thickness).
+  bool dialogue(const std::string& commands, const char* written, const std::string& as) {
     test_console::reset();
     test_console::type(GetParam().answers);
     test_console::type(commands);
-    ASSERT_EQ(-1, run(GetParam().mm ? metric_units : inch_units));
+    EXPECT_EQ(-1, run(GetParam().mm ? metric_units : inch_units));
+    if (!std::filesystem::exists(written)) return false;
     std::filesystem::rename(written, as);
+    return true;
   }
   int command_line(std::vector<const char*> outputs) {
     std::vector<const char*> argv = {"bellform"};
@@ -53,22 +56,25 @@ TEST_P(SameBytes, AsTheDialogueWritesThem) {
   dialogue(std::string("F\r") + h.file_step + "\r", "bellform.txt", "dialogue.txt");
   dialogue(std::string("F\r") + h.screen_step + "\r", "bellform.txt", "screen.txt");
   // The response's driver, by the same name in both: the chart's title says it.
-  const std::string driver = std::string(BELLFORM_DATA_DIR) + "/../../docs/example-driver.txt";
+  const std::string driver = "driver.txt";
+  std::filesystem::copy_file(std::string(BELLFORM_DATA_DIR) + "/../../docs/example-driver.txt",
+                             driver);
   std::vector<std::string> options = {"--step", h.file_step, "--driver-file", driver};
+  std::vector<const OutputRow*> written;
   for (const OutputRow& row : output_rows()) {
-    options.insert(options.end(), {row.option, row.file});
     const std::string keys = std::string("M\r") + row.key +
                              (row.need == Need::response ? driver + "\r" : "");
-    if (row.key) dialogue(keys, row.file, std::string("d-") + row.file);
+    if (row.key && !dialogue(keys, row.file, std::string("d-") + row.file)) continue;
+    options.insert(options.end(), {row.option, row.file});
+    if (row.key) written.push_back(&row);
   }
+  EXPECT_GE(written.size(), output_rows().size() - 2);
   std::vector<const char*> argv;
   for (const std::string& o : options) argv.push_back(o.c_str());
   ASSERT_EQ(0, command_line(argv));
   EXPECT_EQ(file("dialogue.txt"), file("bellform.txt"));
-  for (const OutputRow& row : output_rows()) {
-    if (!row.key) continue;
-    EXPECT_EQ(file(("d-" + std::string(row.file)).c_str()), file(row.file)) << row.file;
-  }
+  for (const OutputRow* row : written)
+    EXPECT_EQ(file(("d-" + std::string(row->file)).c_str()), file(row->file)) << row->file;
   ASSERT_EQ(0, command_line({"--txt", "bellform.txt"}));
   EXPECT_EQ(file("screen.txt"), file("bellform.txt"));
 }

@@ -108,7 +108,8 @@ TEST_F(Macro, OnlyTheAnswersOnTheScreenAnswerTheQuestion) {
   EXPECT_FALSE(std::filesystem::exists(dir() / "horn.scr"));
   EXPECT_FALSE(std::filesystem::exists(dir() / "horn.mcr"));
   EXPECT_EQ(banner_text + "  ** Quorvel **", row(0));
-  EXPECT_EQ("Also: (D)-DXF (S)-SVG and pages (I)-impedance", row(1));
+  EXPECT_EQ("Also: (D)-DXF (S)-SVG and pages (P)-STL adapter (I)-impedance (R)-response",
+            row(1));
   EXPECT_EQ("Macro for: (A)-AutoCAD script (G)-General CADD ?", row(2));
   EXPECT_EQ("", row(3));
   EXPECT_EQ(49, test_console::screen().cursor_x());

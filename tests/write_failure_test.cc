@@ -38,6 +38,11 @@ const Output outputs[] = {
      "Could not write the impedance file horn-impedance.csv."},
     {"M\rI", "--impedance-svg", "horn-impedance.svg",
      "Could not write the impedance file horn-impedance.svg."},
+    {"M\rP", "--stl", "horn-adapter.stl", "Could not write the adapter file horn-adapter.stl."},
+    {"M\rRdriver.txt\r", "--response-csv", "horn-response.csv",
+     "Could not write the response file horn-response.csv."},
+    {"M\rRdriver.txt\r", "--response-svg", "horn-response.svg",
+     "Could not write the response file horn-response.svg."},
 };
 
 // Every write fails (a full disk), every close (a full network disk), a
@@ -67,6 +72,9 @@ class Unwritable : public Dialogue,
 
   void SetUp() override {
     Dialogue::SetUp();
+    // The response's driver, beside the files and not one of them.
+    fs::copy_file(std::string(BELLFORM_DATA_DIR) + "/../../docs/example-driver.txt",
+                  "driver.txt");
     if (how() == How::write || how() == How::close)
       std::ofstream(out().file, std::ios::binary) << old_text;
     if (how() == How::directory) fs::create_directory(out().file);
@@ -80,6 +88,7 @@ class Unwritable : public Dialogue,
     for (const Output& o : same_keys())
       if (how() == How::directory || how() == How::dev_full) expected.insert(o.file);
     for (const auto& e : fs::directory_iterator(dir())) names.insert(e.path().filename().string());
+    names.erase("driver.txt");
     EXPECT_EQ(expected, names);
     if (how() == How::write || how() == How::close) {
       EXPECT_EQ(old_text, file(out().file));
@@ -104,6 +113,8 @@ TEST_P(Unwritable, TheDialogueSaysSoInRed) {
 TEST_P(Unwritable, TheCommandLineSaysWhy) {
   std::vector<const char*> argv = {"bellform", "--mouth", "12x12", "--throat", "2"};
   for (const Output& o : same_keys()) argv.insert(argv.end(), {o.option, o.file});
+  if (std::string(out().option).starts_with("--response"))
+    argv.insert(argv.end(), {"--driver-file", "driver.txt"});
   const Options options = read_options(static_cast<int>(argv.size()), argv.data());
   ASSERT_EQ(Action::compute, options.action) << options.refusal;
   ::testing::internal::CaptureStderr();

@@ -5,6 +5,7 @@
 #include "writers/data_file.h"
 #include "writers/impedance_files.h"
 #include "writers/response_files.h"
+#include "writers/stl.h"
 #include "writers/script.h"
 
 namespace bellform {
@@ -67,11 +68,20 @@ const std::string& OutputJob::response_fault() {
   return response_fault_;
 }
 
+const std::string& OutputJob::adapter_fault() {
+  if (!adapter_done_) {
+    adapter_fault_ = write_adapter_stl(adapter_, horn_);
+    adapter_done_ = true;
+  }
+  return adapter_fault_;
+}
+
 std::string need_fault(OutputJob& job, Need need) {
   switch (need) {
     case Need::data_step: return job.data_step_fault();
     case Need::outline: job.outline(); break;
     case Need::sheet: return job.sheet_fault();
+    case Need::adapter: return job.adapter_fault();
     case Need::impedance: return job.impedance_fault();
     case Need::response: return job.response_fault();
   }
@@ -115,6 +125,11 @@ std::string pages(OutputJob& job, std::string& bytes) {
   return why.empty() ? write_pdf_pages(bytes, plan) : why;
 }
 
+std::string adapter_stl(OutputJob& job, std::string& bytes) {
+  bytes += job.adapter();
+  return "";
+}
+
 std::string impedance_csv(OutputJob& job, std::string& bytes) {
   write_impedance_csv(bytes, job.impedance());
   return "";
@@ -155,6 +170,10 @@ constexpr OutputRow rows[] = {
     {"horn-pages.pdf", 'S', "SVG and pages", "--pdf", "its pages to print, as M then S (horn-pages.pdf)",
      "the template tiled on Letter pages, A4 with --mm (M, S)", "Pages to print are: %s",
      "drawing", Need::sheet, pages},
+    {"horn-adapter.stl", 'P', "STL adapter", "--stl",
+     "the driver adapter to print, as M then P (horn-adapter.stl)",
+     "the round-to-square driver adapter to 3D print, STL (M, P)",
+     "Adapter to print is: %s", "adapter", Need::adapter, adapter_stl},
     {"horn-impedance.csv", 'I', "impedance", "--impedance-csv", "the throat impedance table, as M then I",
      "the throat impedance over frequency, a table (M, I)", "Impedance table is: %s",
      "impedance", Need::impedance, impedance_csv},

@@ -46,6 +46,9 @@ class OutputJob {
   const std::string& response_fault();
   const Sheet& sheet() const { return sheet_; }
   const ResponseTable& response() const { return response_; }
+  // The driver adapter's STL, made once.
+  const std::string& adapter_fault();
+  const std::string& adapter() const { return adapter_; }
 
   std::string driver_name;  // as the user gave it; empty: no driver
   DriverParams driver;
@@ -64,6 +67,9 @@ class OutputJob {
   bool response_done_ = false;
   ResponseTable response_;
   std::string response_fault_;
+  bool adapter_done_ = false;
+  std::string adapter_;
+  std::string adapter_fault_;
   bool data_done_ = false;
   DesignRecord data_;
   std::string data_fault_;
@@ -71,7 +77,7 @@ class OutputJob {
 
 // The passes a row needs before its bytes can be made; each can refuse the
 // horn, and then none of the row's files is written.
-enum class Need { data_step, outline, sheet, impedance, response };
+enum class Need { data_step, outline, sheet, adapter, impedance, response };
 
 struct OutputRow {
   const char* file;    // its name in the current directory
