@@ -20,20 +20,24 @@ void format_text(TextBuffer& buffer, const char* format, ...) {
     buffer[sizeof buffer - 2] = '\n';
 }
 
-std::string text_of(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
+void append_vformat(std::string& text, const char* format, va_list args) {
   va_list again;
   va_copy(again, args);
-  const int n = std::vsnprintf(nullptr, 0, format, args);
-  va_end(args);
-  std::string text;
-  if (n > 0) {
-    text.resize(static_cast<std::size_t>(n) + 1);
-    std::vsnprintf(text.data(), text.size(), format, again);
-    text.pop_back();
-  }
+  const int n = std::vsnprintf(nullptr, 0, format, again);
   va_end(again);
+  if (n <= 0) return;
+  const std::size_t start = text.size();
+  text.resize(start + static_cast<std::size_t>(n) + 1);
+  std::vsnprintf(text.data() + start, static_cast<std::size_t>(n) + 1, format, args);
+  text.pop_back();
+}
+
+std::string text_of(const char* format, ...) {
+  std::string text;
+  va_list args;
+  va_start(args, format);
+  append_vformat(text, format, args);
+  va_end(args);
   return text;
 }
 

@@ -28,6 +28,9 @@ void format_text(TextBuffer& buffer, const char* format, ...)
 #endif
     ;
 
+// vprintf onto the end of a string, at whatever length it takes.
+void append_vformat(std::string& text, const char* format, va_list args);
+
 // printf into a string of any length: a report line is written whole to a
 // file; only the screen cuts it to its 80 columns.
 std::string text_of(const char* format, ...)

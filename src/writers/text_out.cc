@@ -4,22 +4,15 @@
 #include <cstdio>
 #include <cstring>
 
+#include "design/texts.h"
+
 namespace bellform {
 
 void TextOut::put(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  va_list again;
-  va_copy(again, args);
-  const int n = std::vsnprintf(nullptr, 0, format, args);
+  append_vformat(bytes_, format, args);
   va_end(args);
-  if (n > 0) {
-    const std::size_t start = bytes_.size();
-    bytes_.resize(start + static_cast<std::size_t>(n) + 1);
-    std::vsnprintf(bytes_.data() + start, static_cast<std::size_t>(n) + 1, format, again);
-    bytes_.pop_back();
-  }
-  va_end(again);
 }
 
 void format_number(NumberText& text, double value, int decimals) {
