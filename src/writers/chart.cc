@@ -172,7 +172,7 @@ void head(TextOut& out, const Chart& chart) {
 
 }  // namespace
 
-bool write_chart(std::string& bytes, const Chart& chart) {
+void write_chart(std::string& bytes, const Chart& chart) {
   TextOut out(bytes);
   head(out, chart);
   for (std::size_t i = 0; i < chart.panels.size(); ++i) {
@@ -183,7 +183,6 @@ bool write_chart(std::string& bytes, const Chart& chart) {
   }
   footer(out, chart);
   out.add("</g>\n</svg>\n");
-  return out.ok();
 }
 
 std::string horn_words(const DesignRecord& rec) {

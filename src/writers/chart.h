@@ -57,8 +57,8 @@ struct Chart {
   bool note_below_keys = false;  // on a line of its own, for a long legend
 };
 
-// Appends the chart. False when a piece could not be formatted.
-bool write_chart(std::string& out, const Chart& chart);
+// Appends the chart.
+void write_chart(std::string& out, const Chart& chart);
 
 // The horn as the user typed it, in the user's unit, for a chart's title:
 // "mouth 12 wide x 12 high, throat 2, driver 2, length 10.91 In.".

@@ -47,9 +47,8 @@ SheetFrame sheet_frame(const Sheet& sheet, const DrawingUnits& units);
 // A drawing's y for a page whose y runs down, never -0.
 inline double page_y(double y) { return 0.0 - y; }
 
-// Each appends the whole drawing to `out`; false when a piece of it could
-// not be formatted.
-bool write_dxf(std::string& out, const Sheet& sheet, const DrawingUnits& units);
-bool write_svg(std::string& out, const Sheet& sheet, const DrawingUnits& units);
+// Each appends the whole drawing to `out`.
+void write_dxf(std::string& out, const Sheet& sheet, const DrawingUnits& units);
+void write_svg(std::string& out, const Sheet& sheet, const DrawingUnits& units);
 
 }  // namespace bellform

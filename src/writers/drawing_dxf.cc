@@ -66,7 +66,7 @@ void draw_part(TextOut& out, const Part& p) {
 
 }  // namespace
 
-bool write_dxf(std::string& bytes, const Sheet& sheet, const DrawingUnits& units) {
+void write_dxf(std::string& bytes, const Sheet& sheet, const DrawingUnits& units) {
   TextOut out(bytes);
   header(out, sheet, units);
   out.put("0\nSECTION\n2\nTABLES\n");
@@ -75,7 +75,6 @@ bool write_dxf(std::string& bytes, const Sheet& sheet, const DrawingUnits& units
   out.put("0\nENDSEC\n0\nSECTION\n2\nENTITIES\n");
   for (int p = 0; p < sheet.count; ++p) draw_part(out, sheet.parts[p]);
   out.put("0\nENDSEC\n0\nEOF\n");
-  return out.ok();
 }
 
 }  // namespace bellform

@@ -41,7 +41,7 @@ void document_objects(PdfFile& pdf, int pages) {
 
 // Page `number` of the file, counted from 0: the map when `cell` is
 // negative, otherwise that window of the grid.
-bool page(PdfFile& pdf, const PagePlan& plan, int number, int cell) {
+void page(PdfFile& pdf, const PagePlan& plan, int number, int cell) {
   const PageLayout& layout = plan.layout;
   std::string content;
   TextOut out(content);
@@ -63,7 +63,6 @@ bool page(PdfFile& pdf, const PagePlan& plan, int number, int cell) {
            page_object(number) + 1);
   pdf.end();
   pdf.stream(page_object(number) + 1, content);
-  return out.ok();
 }
 
 }  // namespace
@@ -72,10 +71,10 @@ std::string write_pdf_pages(std::string& bytes, const PagePlan& plan) {
   PdfFile pdf(bytes, page_object(plan.pages) - 1);
   document_objects(pdf, plan.pages);
   int number = 0;
-  bool ok = !plan.has_map() || page(pdf, plan, number++, -1);
+  if (plan.has_map()) page(pdf, plan, number++, -1);
   for (std::size_t cell = 0; cell < plan.page.size(); ++cell)
-    if (plan.page[cell]) ok = page(pdf, plan, number++, static_cast<int>(cell)) && ok;
-  if (pdf.finish(catalog, info) && ok) return "";
+    if (plan.page[cell]) page(pdf, plan, number++, static_cast<int>(cell));
+  if (pdf.finish(catalog, info)) return "";
   return "a number of this horn is too long to write";
 }
 

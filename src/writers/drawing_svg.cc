@@ -29,7 +29,7 @@ void draw_part(TextOut& out, const Part& p, const char* dashes) {
 
 }  // namespace
 
-bool write_svg(std::string& bytes, const Sheet& sheet, const DrawingUnits& units) {
+void write_svg(std::string& bytes, const Sheet& sheet, const DrawingUnits& units) {
   const SheetFrame frame = sheet_frame(sheet, units);
   NumberText w, h, left, top, stroke, text_x, text_y, size;
   format_number(w, frame.width);
@@ -61,7 +61,6 @@ bool write_svg(std::string& bytes, const Sheet& sheet, const DrawingUnits& units
           "fill=\"#000000\">%s</text>\n",
           text_x, text_y, size, sheet.caption);
   out.add("</svg>\n");
-  return out.ok();
 }
 
 }  // namespace bellform

@@ -6,7 +6,7 @@
 
 namespace bellform {
 
-bool write_impedance_svg(std::string& bytes, const ImpedanceTable& table, const DesignRecord& rec,
+void write_impedance_svg(std::string& bytes, const ImpedanceTable& table, const DesignRecord& rec,
                          double Fc) {
   double hz[impedance_rows], resistance[impedance_rows], reactance[impedance_rows];
   for (int i = 0; i < impedance_rows; ++i) {
@@ -31,7 +31,7 @@ bool write_impedance_svg(std::string& bytes, const ImpedanceTable& table, const 
   chart.Fc = Fc;
   chart.keys = {{solid_blue_style, "Resistance"}, {dashed_red_style, "Reactance"}};
   chart.note = "plane waves, mouth in an infinite baffle";
-  return write_chart(bytes, chart);
+  write_chart(bytes, chart);
 }
 
 }  // namespace bellform

@@ -3,12 +3,11 @@
 
 namespace bellform {
 
-bool write_impedance_csv(std::string& bytes, const ImpedanceTable& table) {
+void write_impedance_csv(std::string& bytes, const ImpedanceTable& table) {
   TextOut out(bytes);
   out.add("frequency_hz,throat_resistance,throat_reactance\n");
   for (const ImpedanceRow& row : table.rows)
     out.put("%.2f,%.4f,%.4f\n", row.frequency, row.resistance, row.reactance);
-  return out.ok();
 }
 
 }  // namespace bellform

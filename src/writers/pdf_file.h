@@ -17,18 +17,17 @@ class PdfFile {
   // Writes the header; the objects are numbered 1 to `objects`.
   PdfFile(std::string& bytes, int objects);
 
-  // Starts object `number` ("n 0 obj"); its text follows through out().
+  // Starts object `number` ("n 0 obj"); its text follows through the
+  // TextOut returned, until end().
   TextOut& begin(int number);
   void end() { out_.add("endobj\n"); }
   // A whole object holding a stream of `content`, uncompressed.
   void stream(int number, const std::string& content);
 
   // The cross-reference table and the trailer naming the catalogue and the
-  // document's information; false when an object was never written or a
-  // piece did not fit.
+  // document's information; false when an object was never written or an
+  // offset is past the table's ten digits.
   bool finish(int catalog, int info);
-
-  TextOut& out() { return out_; }
 
  private:
   std::string& bytes_;

@@ -9,13 +9,12 @@
 
 namespace bellform {
 
-bool write_response_csv(std::string& bytes, const ResponseTable& table) {
+void write_response_csv(std::string& bytes, const ResponseTable& table) {
   TextOut out(bytes);
   out.add("frequency_hz,spl_db,impedance_ohm,impedance_phase_deg,excursion_mm\n");
   for (const ResponseRow& row : table.rows)
     out.put("%.2f,%.2f,%.3f,%.2f,%.4f\n", row.frequency, row.spl, row.impedance, row.phase,
             row.excursion);
-  return out.ok();
 }
 
 namespace {
@@ -65,7 +64,7 @@ ChartPanel panel(double top, Scale scale, const char* axis_name) {
 
 }  // namespace
 
-bool write_response_svg(std::string& bytes, const ResponseTable& table, const DriverParams& driver,
+void write_response_svg(std::string& bytes, const ResponseTable& table, const DriverParams& driver,
                         const std::string& driver_name, const DesignRecord& rec, double Fc) {
   double hz[impedance_rows], spl[impedance_rows], ohm[impedance_rows], mm[impedance_rows];
   for (int i = 0; i < impedance_rows; ++i) {
@@ -99,7 +98,7 @@ bool write_response_svg(std::string& bytes, const ResponseTable& table, const Dr
                 {dash_dot_purple_style, "Excursion"}};
   chart.note = "plane waves, mouth in an infinite baffle; SPL at 1 m on a half space";
   chart.note_below_keys = true;
-  return write_chart(bytes, chart);
+  write_chart(bytes, chart);
 }
 
 }  // namespace bellform

@@ -4,7 +4,7 @@
 
 namespace bellform {
 
-bool write_script(std::string& bytes, const ScriptDialect& dialect, const PointList& points,
+void write_script(std::string& bytes, const ScriptDialect& dialect, const PointList& points,
                   const Units& u) {
   TextOut out(bytes);
   out.put(dialect.segment, 0.0, 0.0, 0.0, u.shown(points.half_w[0]));
@@ -13,7 +13,6 @@ bool write_script(std::string& bytes, const ScriptDialect& dialect, const PointL
     out.put(dialect.segment, u.shown(points.dim_x[i]), u.shown(points.half_w[i]),
             u.shown(points.dim_x[i + 1]), u.shown(points.half_w[i + 1]));
   out.add(dialect.last);
-  return out.ok();
 }
 
 }  // namespace bellform

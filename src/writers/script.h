@@ -21,9 +21,8 @@ constexpr ScriptDialect autocad_script = {"LINE %g,%g %g,%g \n", nullptr, "ZOOM 
 // A General CADD macro ("horn.mcr").
 constexpr ScriptDialect general_cadd_macro = {"L1,%g,%g,%g,%g;\n", "MB; \n", "ZA;\n"};
 
-// Appends the script for the stations in `points`, in the user's unit;
-// false when a line could not be formatted.
-bool write_script(std::string& out, const ScriptDialect& dialect, const PointList& points,
+// Appends the script for the stations in `points`, in the user's unit.
+void write_script(std::string& out, const ScriptDialect& dialect, const PointList& points,
                   const Units& units);
 
 }  // namespace bellform

@@ -23,8 +23,6 @@ class TextOut {
   // Plain text, as it is.
   void add(const char* text) { bytes_ += text; }
 
-  // Every piece is written whole; kept while the writers still ask.
-  bool ok() const { return true; }
 
  private:
   std::string& bytes_;
