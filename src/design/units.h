@@ -8,6 +8,9 @@
 
 namespace bellform {
 
+// PostScript points, the PDF's unit, in an inch.
+constexpr double points_per_inch = 72.0;
+
 // What a drawing says in its unit: how each format names the unit, and the
 // sizes of the sheet around the parts, all in the user's unit (the
 // coordinates are scaled by Units::per_inch).
@@ -57,7 +60,7 @@ constexpr Units inch_units = {
                 .text_size = 0.125,
                 .dash = 0.5,
                 .gap = 1.0,
-                .points = 72.0,
+                .points = points_per_inch,
                 .check_square = 1.0},
 };
 
@@ -75,7 +78,7 @@ constexpr Units metric_units = {
                 .text_size = 3.0,
                 .dash = 12.0,
                 .gap = 25.0,
-                .points = 72.0 / 25.4,
+                .points = points_per_inch / 25.4,
                 .check_square = 25.0},
 };
 

@@ -13,8 +13,8 @@ struct PaperSize {
   double width, height, side, top, bottom, points;
 };
 
-constexpr PaperSize letter_paper = {8.5, 11.0, 0.5, 0.5, 1.5, 72.0};          // inches
-constexpr PaperSize a4_paper = {210.0, 297.0, 12.0, 12.0, 40.0, 72.0 / 25.4};  // mm
+constexpr PaperSize letter_paper = {8.5, 11.0, 0.5, 0.5, 1.5, points_per_inch};  // inches
+constexpr PaperSize a4_paper = {210.0, 297.0, 12.0, 12.0, 40.0, points_per_inch / 25.4};  // mm
 
 // Windows of `window` that cover `length`, or 0 when over max_pdf_pages. A
 // sheet that is a whole number of windows, give or take the rounding of
