@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "design/texts.h"
 #include "writers/text_out.h"
 
 namespace bellform {
@@ -144,10 +145,8 @@ std::string clip_id(std::size_t panel) {
 }
 
 void head(TextOut& out, const Chart& chart) {
-  out.add("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n");
-  out.put("<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" "
-          "width=\"%gpx\" height=\"%gpx\" viewBox=\"0 0 %g %g\">\n<title>%s</title>\n",
-          chart.width, chart.height, chart.width, chart.height, chart.name);
+  svg_prologue(out, text_of("%gpx", chart.width), text_of("%gpx", chart.height),
+               text_of("0 0 %g %g", chart.width, chart.height), chart.name);
   out.add("<defs>");
   for (std::size_t i = 0; i < chart.panels.size(); ++i) {
     const ChartPanel& p = chart.panels[i];

@@ -4,6 +4,7 @@
 // A caption beneath the parts.
 #include <cstdio>
 
+#include "design/texts.h"
 #include "writers/drawing.h"
 #include "writers/text_out.h"
 
@@ -41,11 +42,9 @@ void write_svg(std::string& bytes, const Sheet& sheet, const DrawingUnits& units
   format_number(text_y, frame.caption_y);
   format_number(size, units.text_size);
   TextOut out(bytes);
-  out.add("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n");
-  out.put("<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" "
-          "width=\"%s%s\" height=\"%s%s\" viewBox=\"%s %s %s %s\">\n",
-          w, units.svg_unit, h, units.svg_unit, left, top, w, h);
-  out.add("<title>Bellform horn: cutting template at full size</title>\n");
+  svg_prologue(out, std::string(w) + units.svg_unit, std::string(h) + units.svg_unit,
+               text_of("%s %s %s %s", left, top, w, h),
+               "Bellform horn: cutting template at full size");
   // Long dash, gap, short dash, gap: as the DXF's CENTER line type.
   char dashes[4 * sizeof(NumberText)];
   {

@@ -28,6 +28,11 @@ class TextOut {
   std::string& bytes_;
 };
 
+// An SVG file's first lines: the XML declaration, the <svg> element of that
+// width, height (each with its unit) and view box, and its title.
+void svg_prologue(TextOut& out, const std::string& width, const std::string& height,
+                  const std::string& view_box, const std::string& title);
+
 // A coordinate with six decimals (or as many as asked), C locale, never a
 // negative zero such as "-0.000000": room for any finite double.
 using NumberText = char[328];
