@@ -31,9 +31,15 @@ struct Sheet {
 // sentence saying why nothing can be drawn.
 std::string lay_out_sheet(const DesignRecord& rec, Sheet& sheet);
 
-// The centre line's pattern: long dash, gap, short dash, gap; the gaps and
-// the short dash are this share of the long dash.
-constexpr double centre_gap_share = 0.25;
+// The centre line's pattern, in drawing units, for every format: long dash,
+// gap, short dash, gap, the gaps and the short dash a quarter of the long.
+struct CentreDashes {
+  double dash, gap, period;
+};
+inline CentreDashes centre_dashes(const DrawingUnits& units) {
+  constexpr double share = 0.25;
+  return {units.dash, units.dash * share, units.dash * (1 + 3 * share)};
+}
 
 // The template's page as the SVG lays it out, in drawing units with y
 // running down: the parts and the caption beneath them, with the margin

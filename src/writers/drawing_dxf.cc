@@ -23,10 +23,11 @@ void header(TextOut& out, const Sheet& sheet, const DrawingUnits& units) {
 }
 
 void line_types(TextOut& out, const DrawingUnits& units) {
+  const CentreDashes d = centre_dashes(units);
   NumberText dash, gap, total;
-  format_number(dash, units.dash);
-  format_number(gap, units.dash * centre_gap_share);
-  format_number(total, units.dash * (1 + 3 * centre_gap_share));
+  format_number(dash, d.dash);
+  format_number(gap, d.gap);
+  format_number(total, d.period);
   out.put("0\nTABLE\n2\nLTYPE\n70\n2\n");
   out.put("0\nLTYPE\n2\nCONTINUOUS\n70\n0\n3\nSolid line\n72\n65\n73\n0\n40\n0.0\n");
   // Long dash, gap, short dash, gap.

@@ -48,9 +48,10 @@ void write_svg(std::string& bytes, const Sheet& sheet, const DrawingUnits& units
   // Long dash, gap, short dash, gap: as the DXF's CENTER line type.
   char dashes[4 * sizeof(NumberText)];
   {
+    const CentreDashes d = centre_dashes(units);
     NumberText dash, gap;
-    format_number(dash, units.dash);
-    format_number(gap, units.dash * centre_gap_share);
+    format_number(dash, d.dash);
+    format_number(gap, d.gap);
     std::snprintf(dashes, sizeof dashes, "%s %s %s %s", dash, gap, gap, gap);
   }
   out.put("<g fill=\"none\" stroke=\"#000000\" stroke-width=\"%s\">\n", stroke);

@@ -65,11 +65,11 @@ bool outline_path(const Pen& pen, const Outline& o, const Box& box) {
 void centre_line(const Pen& pen, const Part& p, const DrawingUnits& units, const Box& box) {
   double t0, t1;
   if (!clip_segment(box, p.centre_x0, p.centre_y, p.centre_x1, p.centre_y, t0, t1)) return;
-  const double period = units.dash * (1 + 3 * centre_gap_share);
-  const double into = std::fmod(t0 * std::fabs(p.centre_x1 - p.centre_x0), period);
+  const CentreDashes d = centre_dashes(units);
+  const double into = std::fmod(t0 * std::fabs(p.centre_x1 - p.centre_x0), d.period);
   NumberText dash, gap, phase;
-  format_points(dash, units.dash * pen.layout.scale);
-  format_points(gap, units.dash * centre_gap_share * pen.layout.scale);
+  format_points(dash, d.dash * pen.layout.scale);
+  format_points(gap, d.gap * pen.layout.scale);
   format_points(phase, into * pen.layout.scale);
   pen.out.put("[%s %s %s %s] %s d\n", dash, gap, gap, gap, phase);
   pen.along(p.centre_x0, p.centre_y, p.centre_x1, p.centre_y, t0, "m");
