@@ -57,10 +57,8 @@ TEST(FormatTest, DrawingNumbersHaveNoNegativeZero) {
       {"pdf", -6e-5, "-0.0001"},
   };
   for (const Conversion& c : cases) {
-    NumberText text;
-    if (*c.format == 'd') format_number(text, c.value);
-    if (*c.format == 'p') format_points(text, c.value);
-    EXPECT_STREQ(c.text, text) << c.format << " " << c.value;
+    const Number text = *c.format == 'd' ? Number(c.value) : Points(c.value);
+    EXPECT_STREQ(c.text, text.c_str()) << c.format << " " << c.value;
   }
 }
 

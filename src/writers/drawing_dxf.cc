@@ -10,30 +10,24 @@ namespace bellform {
 namespace {
 
 void header(TextOut& out, const Sheet& sheet, const DrawingUnits& units) {
-  NumberText x0, y0, x1, y1;
-  format_number(x0, sheet.min_x);
-  format_number(y0, sheet.min_y);
-  format_number(x1, sheet.max_x);
-  format_number(y1, sheet.max_y);
   out.put("0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n9\n$INSUNITS\n70\n%d\n",
           units.dxf_insunits);
-  out.put("9\n$EXTMIN\n10\n%s\n20\n%s\n30\n0.0\n", x0, y0);
-  out.put("9\n$EXTMAX\n10\n%s\n20\n%s\n30\n0.0\n", x1, y1);
+  out.put("9\n$EXTMIN\n10\n%s\n20\n%s\n30\n0.0\n", Number(sheet.min_x).c_str(),
+          Number(sheet.min_y).c_str());
+  out.put("9\n$EXTMAX\n10\n%s\n20\n%s\n30\n0.0\n", Number(sheet.max_x).c_str(),
+          Number(sheet.max_y).c_str());
   out.put("0\nENDSEC\n");
 }
 
 void line_types(TextOut& out, const DrawingUnits& units) {
   const CentreDashes d = centre_dashes(units);
-  NumberText dash, gap, total;
-  format_number(dash, d.dash);
-  format_number(gap, d.gap);
-  format_number(total, d.period);
+  const Number dash(d.dash), gap(d.gap);
   out.put("0\nTABLE\n2\nLTYPE\n70\n2\n");
   out.put("0\nLTYPE\n2\nCONTINUOUS\n70\n0\n3\nSolid line\n72\n65\n73\n0\n40\n0.0\n");
   // Long dash, gap, short dash, gap.
   out.put("0\nLTYPE\n2\nCENTER\n70\n0\n3\nCenter ____ _ ____ _\n72\n65\n73\n4\n40\n%s\n"
           "49\n%s\n49\n-%s\n49\n%s\n49\n-%s\n",
-          total, dash, gap, gap, gap);
+          Number(d.period).c_str(), dash.c_str(), gap.c_str(), gap.c_str(), gap.c_str());
   out.put("0\nENDTAB\n");
 }
 
@@ -48,21 +42,17 @@ void layers(TextOut& out, const Sheet& sheet) {
 }
 
 void draw_part(TextOut& out, const Part& p) {
-  NumberText x, y, x1;
   // Flag 1: closed, so the last vertex joins the first.
   out.put("0\nPOLYLINE\n8\n%s\n66\n1\n10\n0.0\n20\n0.0\n30\n0.0\n70\n1\n", p.layer);
   const Outline& outline = p.outline;
   for (int i = 0; i < outline.count; ++i) {
-    format_number(x, outline.x[i]);
-    format_number(y, outline.y[i]);
-    out.put("0\nVERTEX\n8\n%s\n10\n%s\n20\n%s\n30\n0.0\n", p.layer, x, y);
+    out.put("0\nVERTEX\n8\n%s\n10\n%s\n20\n%s\n30\n0.0\n", p.layer,
+            Number(outline.x[i]).c_str(), Number(outline.y[i]).c_str());
   }
   out.put("0\nSEQEND\n8\n%s\n", p.layer);
-  format_number(x, p.centre_x0);
-  format_number(x1, p.centre_x1);
-  format_number(y, p.centre_y);
-  out.put("0\nLINE\n8\nCENTER\n10\n%s\n20\n%s\n30\n0.0\n11\n%s\n21\n%s\n31\n0.0\n", x, y,
-          x1, y);
+  const Number y(p.centre_y);
+  out.put("0\nLINE\n8\nCENTER\n10\n%s\n20\n%s\n30\n0.0\n11\n%s\n21\n%s\n31\n0.0\n",
+          Number(p.centre_x0).c_str(), y.c_str(), Number(p.centre_x1).c_str(), y.c_str());
 }
 
 }  // namespace

@@ -52,14 +52,12 @@ void page(PdfFile& pdf, const PagePlan& plan, int number, int cell) {
     draw_window(out, plan, row, column);
     draw_margin(out, plan, row, column);
   }
-  NumberText width, height;
-  format_points(width, layout.paper_width);
-  format_points(height, layout.paper_height);
   pdf.begin(page_object(number))
       .put("<< /Type /Page /Parent %d 0 R /MediaBox [0 0 %s %s] "
            "/Resources << /Font << /%s %d 0 R /%s %d 0 R >> /ProcSet [/PDF /Text] >> "
            "/Contents %d 0 R >>\n",
-           page_tree, width, height, regular_font, regular, bold_font, bold,
+           page_tree, Points(layout.paper_width).c_str(), Points(layout.paper_height).c_str(),
+           regular_font, regular, bold_font, bold,
            page_object(number) + 1);
   pdf.end();
   pdf.stream(page_object(number) + 1, content);

@@ -21,10 +21,8 @@ struct MapPen {
   double left, top, scale;  // the grid's top left corner, in points; points a unit
 
   void to(double x, double y, const char* op) const {
-    NumberText px, py;
-    format_points(px, left + (x - layout.sheet_left) * scale);
-    format_points(py, top - (layout.sheet_top - y) * scale);
-    out.put("%s %s %s\n", px, py, op);
+    out.put("%s %s %s\n", Points(left + (x - layout.sheet_left) * scale).c_str(),
+            Points(top - (layout.sheet_top - y) * scale).c_str(), op);
   }
 };
 
@@ -43,15 +41,6 @@ void drawing(const MapPen& pen, const Sheet& sheet) {
   pen.out.add("Q\n");
 }
 
-void cell_box(TextOut& out, double x, double y, double width, double height, const char* op) {
-  NumberText px, py, w, h;
-  format_points(px, x);
-  format_points(py, y);
-  format_points(w, width);
-  format_points(h, height);
-  out.put("%s %s %s %s re %s\n", px, py, w, h, op);
-}
-
 }  // namespace
 
 void draw_map(TextOut& out, const PagePlan& plan) {
@@ -66,13 +55,13 @@ void draw_map(TextOut& out, const PagePlan& plan) {
   for (int r = 0; r < l.grid.rows; ++r)
     for (int c = 0; c < l.grid.columns; ++c)
       if (plan.page_at(r, c))
-        cell_box(out, left + c * cell_w, top - (r + 1) * cell_h, cell_w, cell_h, "f");
+        page_rectangle(out, left + c * cell_w, top - (r + 1) * cell_h, cell_w, cell_h, "f");
   out.add("0 g\n");
   drawing(MapPen{out, l, left, top, l.scale / n}, *plan.sheet);
   out.add("0.75 w\n");
   for (int r = 0; r < l.grid.rows; ++r)
     for (int c = 0; c < l.grid.columns; ++c)
-      cell_box(out, left + c * cell_w, top - (r + 1) * cell_h, cell_w, cell_h, "S");
+      page_rectangle(out, left + c * cell_w, top - (r + 1) * cell_h, cell_w, cell_h, "S");
 
   // The numbers as large as the cells allow, up to 18 points: all digits
   // are as wide in Helvetica, so the last page's number is the widest.

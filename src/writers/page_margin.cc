@@ -12,11 +12,8 @@ namespace bellform {
 
 void page_text(TextOut& out, const char* font, double size, double x, double y,
                const std::string& words) {
-  NumberText s, px, py;
-  format_points(s, size);
-  format_points(px, x);
-  format_points(py, y);
-  out.put("BT /%s %s Tf %s %s Td %s Tj ET\n", font, s, px, py, pdf_string(words).c_str());
+  out.put("BT /%s %s Tf %s %s Td %s Tj ET\n", font, Points(size).c_str(), Points(x).c_str(),
+          Points(y).c_str(), pdf_string(words).c_str());
 }
 
 void page_caption(TextOut& out, const PagePlan& plan, double x, double width,
@@ -40,11 +37,8 @@ void draw_margin(TextOut& out, const PagePlan& plan, int row, int column) {
   // along them.
   const double side = units.check_square * units.points;
   const double top = w.bottom - 8, bottom = top - side;
-  NumberText x, y, s;
-  format_points(x, w.left);
-  format_points(y, bottom);
-  format_points(s, side);
-  out.put("0.5 w\n%s %s %s %s re S\n", x, y, s, s);
+  out.add("0.5 w\n");
+  page_rectangle(out, w.left, bottom, side, side, "S");
 
   const double left = w.left + side + 12;
   const double label = top - 7.5;  // the tops of its capitals level with the square's

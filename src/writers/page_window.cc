@@ -18,10 +18,8 @@ struct Pen {
   Box shown;  // the sheet's window
 
   void to(double x, double y, const char* op) const {
-    NumberText px, py;
-    format_points(px, layout.window.left + (x - shown.left) * layout.scale);
-    format_points(py, layout.window.top - (shown.top - y) * layout.scale);
-    out.put("%s %s %s\n", px, py, op);
+    out.put("%s %s %s\n", Points(layout.window.left + (x - shown.left) * layout.scale).c_str(),
+            Points(layout.window.top - (shown.top - y) * layout.scale).c_str(), op);
   }
   // The point a fraction t of the way from (x0, y0) to (x1, y1); its ends
   // exactly, so a vertex is written as the same numbers by both segments.
@@ -67,11 +65,9 @@ void centre_line(const Pen& pen, const Part& p, const DrawingUnits& units, const
   if (!clip_segment(box, p.centre_x0, p.centre_y, p.centre_x1, p.centre_y, t0, t1)) return;
   const CentreDashes d = centre_dashes(units);
   const double into = std::fmod(t0 * std::fabs(p.centre_x1 - p.centre_x0), d.period);
-  NumberText dash, gap, phase;
-  format_points(dash, d.dash * pen.layout.scale);
-  format_points(gap, d.gap * pen.layout.scale);
-  format_points(phase, into * pen.layout.scale);
-  pen.out.put("[%s %s %s %s] %s d\n", dash, gap, gap, gap, phase);
+  const Points gap(d.gap * pen.layout.scale);
+  pen.out.put("[%s %s %s %s] %s d\n", Points(d.dash * pen.layout.scale).c_str(), gap.c_str(),
+              gap.c_str(), gap.c_str(), Points(into * pen.layout.scale).c_str());
   pen.along(p.centre_x0, p.centre_y, p.centre_x1, p.centre_y, t0, "m");
   pen.along(p.centre_x0, p.centre_y, p.centre_x1, p.centre_y, t1, "l");
   pen.out.add("S\n[] 0 d\n");
@@ -95,15 +91,11 @@ void meeting_marks(TextOut& out, const PagePlan& plan, int row, int column) {
   };
   for (const Mark& m : marks) {
     if (!m.shown) continue;
-    NumberText x[3], y[3];
     // Along the side is (dy, dx) for these four directions.
-    format_points(x[0], m.x - half * m.dy);
-    format_points(y[0], m.y - half * m.dx);
-    format_points(x[1], m.x + depth * m.dx);
-    format_points(y[1], m.y + depth * m.dy);
-    format_points(x[2], m.x + half * m.dy);
-    format_points(y[2], m.y + half * m.dx);
-    out.put("%s %s m %s %s l %s %s l S\n", x[0], y[0], x[1], y[1], x[2], y[2]);
+    out.put("%s %s m %s %s l %s %s l S\n", Points(m.x - half * m.dy).c_str(),
+            Points(m.y - half * m.dx).c_str(), Points(m.x + depth * m.dx).c_str(),
+            Points(m.y + depth * m.dy).c_str(), Points(m.x + half * m.dy).c_str(),
+            Points(m.y + half * m.dx).c_str());
   }
 }
 
@@ -111,13 +103,9 @@ void meeting_marks(TextOut& out, const PagePlan& plan, int row, int column) {
 // itself shows the drawing alone.
 void frame(TextOut& out, const Box& w) {
   const double line = 0.5;  // points
-  NumberText x, y, width, height, stroke;
-  format_points(x, w.left - line / 2);
-  format_points(y, w.bottom - line / 2);
-  format_points(width, w.right - w.left + line);
-  format_points(height, w.top - w.bottom + line);
-  format_points(stroke, line);
-  out.put("%s w\n%s %s %s %s re S\n", stroke, x, y, width, height);
+  out.put("%s w\n", Points(line).c_str());
+  page_rectangle(out, w.left - line / 2, w.bottom - line / 2, w.right - w.left + line,
+                 w.top - w.bottom + line, "S");
 }
 
 }  // namespace
@@ -129,14 +117,10 @@ void draw_window(TextOut& out, const PagePlan& plan, int row, int column) {
   const Box shown = sheet_window(layout, row, column);
   const Pen pen{out, layout, shown};
   const Box& w = layout.window;
-  NumberText x, y, width, height, stroke;
-  format_points(x, w.left);
-  format_points(y, w.bottom);
-  format_points(width, w.right - w.left);
-  format_points(height, w.top - w.bottom);
-  format_points(stroke, units.stroke * layout.scale);
   // Butt ends and mitred corners, the miter limit SVG's own: as horn.svg.
-  out.put("q\n%s %s %s %s re W n\n0 J 0 j 4 M %s w\n", x, y, width, height, stroke);
+  out.add("q\n");
+  page_rectangle(out, w.left, w.bottom, w.right - w.left, w.top - w.bottom, "W n");
+  out.put("0 J 0 j 4 M %s w\n", Points(units.stroke * layout.scale).c_str());
   // Lines cut a little outside the window, so their ends and corners lie
   // beyond the clipping path: even a mitre reaches no further.
   const double pad = 8 * units.stroke;

@@ -26,7 +26,11 @@ constexpr short widest = 833;
 
 }  // namespace
 
-void format_points(NumberText& text, double points) { format_number(text, points, 4); }
+void page_rectangle(TextOut& out, double x, double y, double width, double height,
+                    const char* op) {
+  out.put("%s %s %s %s re %s\n", Points(x).c_str(), Points(y).c_str(), Points(width).c_str(),
+          Points(height).c_str(), op);
+}
 
 double helvetica_width(const std::string& text, double size) {
   long total = 0;

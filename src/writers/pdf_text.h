@@ -14,7 +14,14 @@ namespace bellform {
 // A length on the page with four decimals of a point, C locale, never
 // "-0.0000": finer than any printer, and within the five decimals a PDF 1.4
 // reader is bound to keep.
-void format_points(NumberText& text, double points);
+class Points : public Number {
+ public:
+  explicit Points(double points) : Number(points, 4) {}
+};
+
+// "x y width height re OP": a rectangle on the page, then what to do with it.
+void page_rectangle(TextOut& out, double x, double y, double width, double height,
+                    const char* op);
 
 // The width of `text` set in Helvetica at `size`, in the size's unit.
 double helvetica_width(const std::string& text, double size);

@@ -23,11 +23,11 @@ void svg_prologue(TextOut& out, const std::string& width, const std::string& hei
           width.c_str(), height.c_str(), view_box.c_str(), title.c_str());
 }
 
-void format_number(NumberText& text, double value, int decimals) {
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+Number::Number(double value, int decimals) {
+  std::snprintf(text_, sizeof text_, "%.*f", decimals, value);
   // Only zeros and the point after the sign: a value that rounds to zero.
-  if (text[0] == '-' && std::strspn(text + 1, "0.") == std::strlen(text + 1))
-    std::memmove(text, text + 1, std::strlen(text));
+  if (text_[0] == '-' && std::strspn(text_ + 1, "0.") == std::strlen(text_ + 1))
+    std::memmove(text_, text_ + 1, std::strlen(text_));
 }
 
 }  // namespace bellform
