@@ -1,5 +1,6 @@
 #include "design/driver_file.h"
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 
@@ -93,10 +94,11 @@ std::string read_line(Reading& r, int at, std::string_view text) {
                              params[pair.second].name + ", not both.");
   const std::string value(trimmed(text.substr(equals + 1)));
   double number = 0;
-  if (!read_whole_number(value.c_str(), true, number) ||
-      !(number > 0 || (params[id].zero_allowed && number == 0)))
-    return r.fault(at, range_fault(id));
-  r.value[id] = number * params[id].to_si;
+  if (!read_whole_number(value.c_str(), true, number)) return r.fault(at, range_fault(id));
+  // In SI, where the model takes it: a tiny value must not become 0.
+  const double si = number * params[id].to_si;
+  if (!(si > 0 || (params[id].zero_allowed && si == 0))) return r.fault(at, range_fault(id));
+  r.value[id] = si;
   r.line[id] = at;
   return {};
 }
@@ -133,6 +135,8 @@ std::string complete(const Reading& r, DriverParams& out) {
     return r.fault(r.line[Mms], text);
   }
   d.Rms = r.line[Rms] ? r.value[Rms] : rms_from_qms(r.value[Qms], d.Mmd, d.Cms, d.Sd);
+  if (!std::isfinite(d.Rms))
+    return r.fault(r.line[Qms], "Qms gives no Rms with this Mms and Cms: out of range.");
   d.Vrc = r.value[Vrc];
   d.Vtc = r.value[Vtc];
   if (r.line[Eg]) d.Eg = r.value[Eg];
