@@ -16,4 +16,8 @@ namespace bellform {
 std::string horn_response(const DesignRecord& rec, const DriverParams& driver,
                           ResponseTable& out);
 
+// The same from the horn's impedance table, already computed.
+std::string horn_response(const ImpedanceTable& throat, const DriverParams& driver,
+                          ResponseTable& out);
+
 }  // namespace bellform

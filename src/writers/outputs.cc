@@ -1,5 +1,6 @@
 #include "writers/outputs.h"
 
+#include "design/horn_response.h"
 #include "design/report.h"
 #include "design/steps.h"
 #include "writers/data_file.h"
@@ -59,10 +60,7 @@ const std::string& OutputJob::data_step_fault() {
 const std::string& OutputJob::response_fault() {
   if (!response_done_) {
     response_fault_ = impedance_fault();
-    if (response_fault_.empty()) {
-      const double area = table_.start_area * metres_per_inch * metres_per_inch;
-      response_fault_ = driver_response(table_, area, driver, response_);
-    }
+    if (response_fault_.empty()) response_fault_ = horn_response(table_, driver, response_);
     response_done_ = true;
   }
   return response_fault_;
