@@ -110,12 +110,11 @@ void run_counted(benchmark::State& state, DesignRecord& rec, Pass pass) {
 void BM_ScreenPass(benchmark::State& state, Horn horn) {
   open_test_console();
   DesignRecord& rec = record_for(horn);
-  TextBuffer line = {};
   run_counted(state, rec, [&] {
     rec.step = inch_units.first_step;
     ScreenSink screen;
-    layout_pass(rec, PassKind::screen, screen, line);
-    report_trailer(rec, screen, line);
+    layout_pass(rec, PassKind::screen, screen);
+    report_trailer(rec, screen);
   });
 }
 
@@ -133,15 +132,13 @@ void BM_FilePass(benchmark::State& state, Horn horn) {
 void BM_MacroPass(benchmark::State& state, Horn horn) {
   open_test_console();
   DesignRecord& rec = record_for(horn);
-  TextBuffer line = {};
-  TextBuffer prompt = {};
   run_counted(state, rec, [&] {
     rec.step = inch_units.outline_step;
     ScreenSink screen;
     test_console::type("A");
-    layout_pass(rec, PassKind::outline, screen, line);
-    report_trailer(rec, screen, line);
-    macro_export(rec, line, prompt);
+    layout_pass(rec, PassKind::outline, screen);
+    report_trailer(rec, screen);
+    macro_command(rec);
   });
 }
 
