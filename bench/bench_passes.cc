@@ -172,11 +172,13 @@ void BM_ThroatImpedance(benchmark::State& state, Horn horn) {
 // the throat impedance included, from the layout to the table.
 void BM_Response(benchmark::State& state, Horn horn) {
   const DesignRecord& rec = record_for(horn);
-  DriverParams driver;
-  const std::string fault = parse_driver_file(
+  DriverFile file;
+  std::string fault = parse_driver_file(
       "driver", "Re=6.4\nLe=0.1\nBl=12\nSd=45\nMms=3.6\nCms=0.018\nQms=3\nVrc=0.05\nVtc=4\n",
-      driver);
+      file);
+  if (fault.empty()) fault = file.response_fault;
   if (!fault.empty()) state.SkipWithError(fault.c_str());
+  const DriverParams& driver = file.driver;
   ResponseTable table;
   for (auto _ : state) {
     if (!horn_response(rec, driver, table).empty()) state.SkipWithError("no table");

@@ -34,8 +34,9 @@ DesignRecord worked_example_horn() {
 // the driver's circuit) on every row; the table's file and the README's
 // chart, rewritten by BELLFORM_WRITE_DOCS=1.
 TEST(Response, WorkedExampleAgreesWithTheReference) {
-  DriverParams driver;
-  ASSERT_EQ("", load_driver_file((docs / "example-driver.txt").string(), driver));
+  DriverFile file;
+  ASSERT_EQ("", load_driver_file((docs / "example-driver.txt").string(), file));
+  const DriverParams& driver = file.driver;
   const DesignRecord rec = worked_example_horn();
   ResponseTable table;
   ASSERT_EQ("", horn_response(rec, driver, table));
@@ -86,8 +87,9 @@ TEST(Response, ClosedFormsAndWhatEachPartDoes) {
   EXPECT_NEAR(1000 * std::sqrt(2) * v / w, t.rows[120].excursion, 1e-12);
 
   const DesignRecord rec = worked_example_horn();
-  DriverParams base;
-  ASSERT_EQ("", load_driver_file((docs / "example-driver.txt").string(), base));
+  DriverFile file;
+  ASSERT_EQ("", load_driver_file((docs / "example-driver.txt").string(), file));
+  DriverParams base = file.driver;
   base.Vrc = base.Vtc = base.Le = 0;
   ResponseTable before, after;
   ASSERT_EQ("", horn_response(rec, base, before));
@@ -136,21 +138,23 @@ struct DriverCase {
   std::size_t size = 0;        // when the bytes hold a NUL
   const char* disk = nullptr;  // read from there instead
 };
-class DriverFile : public ::testing::TestWithParam<DriverCase> {};
+class DriverFileTest : public ::testing::TestWithParam<DriverCase> {};
 const std::string too_large(max_driver_file_bytes + 1, '#');
 
 #define GOOD "Re=6.4\nBl=12\nSd=45\nMmd=3\nCms=0.018\nRms=1\n"
-TEST_P(DriverFile, ReadsADriverOrSaysTheOneFault) {
+TEST_P(DriverFileTest, ReadsADriverOrSaysTheOneFault) {
   const DriverCase& c = GetParam();
-  DriverParams d;
+  DriverFile file;
   const std::string_view bytes(c.bytes, c.size ? c.size : std::strlen(c.bytes));
-  const std::string fault =
-      c.disk ? load_driver_file(c.disk, d) : parse_driver_file("driver.txt", bytes, d);
+  std::string fault =
+      c.disk ? load_driver_file(c.disk, file) : parse_driver_file("driver.txt", bytes, file);
+  if (fault.empty()) fault = file.response_fault;
+  const DriverParams& d = file.driver;
   EXPECT_EQ(c.fault, fault) << c.bytes;
   EXPECT_TRUE(*c.fault || (d.Re == 6.4 && std::fabs(d.Sd - 45e-4) < 1e-18 && d.Eg == 2.83));
 }
 
-#define KNOWN " (Re Le Bl Sd Mmd Mms Cms Rms Qms Vrc Vtc Eg)."
+#define KNOWN " (Re Le Bl Sd Mmd Mms Cms Rms Qms Vrc Vtc Eg Bolts Bolt_circle Bolt_hole)."
 const DriverCase cases[] = {
     {GOOD, ""},
     {"\xef\xbb\xbf# Windows\r\n rE = 6,4 # ohm\r\nBL=12\r\n\r\nsd\t= 45\r\nMMS=3,6\r\n"
@@ -178,9 +182,12 @@ const DriverCase cases[] = {
     {"Re=6.4\nBl=12\nSd=45\nMmd=3\nCms=0.018\n", "driver.txt: Rms or Qms is missing."},
     {"Re=6.4\nBl=12\nMms=0.3\nSd=45\nCms=0.018\nRms=1\n",
      "driver.txt, line 3: Mms must be above 0.3484 g, the air load of the diaphragm."},
+    {"bolts = 2\nBolt_circle = 76", "driver.txt: Re is missing."},
+    {GOOD "Bolts = 2.5", "driver.txt, line 7: Bolts must be a whole number from 2 to 12, or 0 for none."},
+    {GOOD "Bolt_hole = 5\nBolts = 4", "driver.txt, line 8: Bolts needs Bolt_circle, the diameter of their circle."},
     {"", "Could not read the driver file no-such-driver.txt.", 0, "no-such-driver.txt"},
     {"", "Could not read the driver file /.", 0, "/"}};
-INSTANTIATE_TEST_SUITE_P(Reader, DriverFile, ::testing::ValuesIn(cases));
+INSTANTIATE_TEST_SUITE_P(Reader, DriverFileTest, ::testing::ValuesIn(cases));
 
 }  // namespace
 }  // namespace bellform::testing

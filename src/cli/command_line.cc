@@ -76,12 +76,11 @@ int run_command_line(const Options& options) {
   OutputJob job(horn);
   const GivenDesign& d = options.design;
   if (!d.driver_file.empty()) {
-    const std::string fault = load_driver_file(d.driver_file, job.driver);
+    const std::string fault = load_driver_file(d.driver_file, job.driver_file);
     if (!fault.empty()) {
       message(fault);
       return 1;
     }
-    job.driver_name = d.driver_file;
   }
   if (d.has_step) job.data_step = d.step;
   if (d.has_paper) job.paper = d.paper;

@@ -10,9 +10,11 @@ namespace bellform {
 
 namespace {
 
-enum Id { Re, Le, Bl, Sd, Mmd, Mms, Cms, Rms, Qms, Vrc, Vtc, Eg, id_count };
+enum Id { Re, Le, Bl, Sd, Mmd, Mms, Cms, Rms, Qms, Vrc, Vtc, Eg, Bolts, Bolt_circle, Bolt_hole,
+          id_count };
 
-// Each name, what its unit is in SI, and whether 0 is a value it may take.
+// Each name, what its unit is in SI (the bolt pattern's stays in mm, as the
+// adapter is built), and whether 0 is a value it may take.
 struct Param {
   const char* name;
   double to_si;
@@ -22,9 +24,14 @@ struct Param {
 constexpr Param params[id_count] = {
     {"Re", 1, false},    {"Le", 1e-3, true},  {"Bl", 1, false},    {"Sd", 1e-4, false},
     {"Mmd", 1e-3, false}, {"Mms", 1e-3, false}, {"Cms", 1e-3, false}, {"Rms", 1, true},
-    {"Qms", 1, false},   {"Vrc", 1e-3, true}, {"Vtc", 1e-6, true}, {"Eg", 1, false}};
+    {"Qms", 1, false},   {"Vrc", 1e-3, true}, {"Vtc", 1e-6, true}, {"Eg", 1, false},
+    {"Bolts", 1, true},  {"Bolt_circle", 1, false}, {"Bolt_hole", 1, false}};
 
-const char* const known_names = "(Re Le Bl Sd Mmd Mms Cms Rms Qms Vrc Vtc Eg)";
+const char* const known_names =
+    "(Re Le Bl Sd Mmd Mms Cms Rms Qms Vrc Vtc Eg Bolts Bolt_circle Bolt_hole)";
+
+// A count of bolts a flange can hold evenly: 0 for none, else 2 to 12.
+bool bolt_count(double n) { return n == 0 || (n >= 2 && n <= 12 && n == std::floor(n)); }
 
 bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -71,6 +78,7 @@ struct Reading {
 };
 
 std::string range_fault(int id) {
+  if (id == Bolts) return "Bolts must be a whole number from 2 to 12, or 0 for none.";
   const char* range = params[id].zero_allowed ? ", 0 or above." : " above 0.";
   return std::string(params[id].name) + " must be a number" + range;
 }
@@ -97,7 +105,8 @@ std::string read_line(Reading& r, int at, std::string_view text) {
   if (!read_whole_number(value.c_str(), true, number)) return r.fault(at, range_fault(id));
   // In SI, where the model takes it: a tiny value must not become 0.
   const double si = number * params[id].to_si;
-  if (!(si > 0 || (params[id].zero_allowed && si == 0))) return r.fault(at, range_fault(id));
+  if (!(si > 0 || (params[id].zero_allowed && si == 0)) || (id == Bolts && !bolt_count(si)))
+    return r.fault(at, range_fault(id));
   r.value[id] = si;
   r.line[id] = at;
   return {};
@@ -114,7 +123,18 @@ std::string read_lines(Reading& r, std::string_view text) {
   return {};
 }
 
-// The needed names, then what follows from the ones given.
+// The driver's holes; a count of them needs their circle.
+std::string bolt_pattern(const Reading& r, BoltPattern& out) {
+  if (r.value[Bolts] > 0 && !r.line[Bolt_circle])
+    return r.fault(r.line[Bolts], "Bolts needs Bolt_circle, the diameter of their circle.");
+  out.bolts = static_cast<int>(r.value[Bolts]);
+  out.circle = r.value[Bolt_circle];
+  if (r.line[Bolt_hole]) out.hole = r.value[Bolt_hole];
+  return {};
+}
+
+// The needed names, then what follows from the ones given: the response's
+// driver, or the sentence that says what it lacks.
 std::string complete(const Reading& r, DriverParams& out) {
   for (const int id : {Re, Bl, Sd})
     if (!r.line[id]) return r.fault(std::string(params[id].name) + " is missing.");
@@ -146,8 +166,7 @@ std::string complete(const Reading& r, DriverParams& out) {
 
 }  // namespace
 
-std::string parse_driver_file(std::string_view name, std::string_view bytes,
-                              DriverParams& driver) {
+std::string parse_driver_file(std::string_view name, std::string_view bytes, DriverFile& file) {
   Reading r;
   r.file = name;
   if (bytes.size() > max_driver_file_bytes)
@@ -156,7 +175,12 @@ std::string parse_driver_file(std::string_view name, std::string_view bytes,
   if (bytes.starts_with("\xef\xbb\xbf")) bytes.remove_prefix(3);
   if (bytes.empty()) return r.fault("the file is empty.");
   if (std::string fault = read_lines(r, bytes); !fault.empty()) return fault;
-  return complete(r, driver);
+  DriverFile read;
+  read.name = name;
+  if (std::string fault = bolt_pattern(r, read.bolts); !fault.empty()) return fault;
+  read.response_fault = complete(r, read.driver);
+  file = read;
+  return {};
 }
 
 std::string read_driver_bytes(const std::string& name, std::string& bytes) {
@@ -171,10 +195,10 @@ std::string read_driver_bytes(const std::string& name, std::string& bytes) {
   return {};
 }
 
-std::string load_driver_file(const std::string& name, DriverParams& driver) {
+std::string load_driver_file(const std::string& name, DriverFile& file) {
   std::string bytes;
   if (std::string fault = read_driver_bytes(name, bytes); !fault.empty()) return fault;
-  return parse_driver_file(name, bytes, driver);
+  return parse_driver_file(name, bytes, file);
 }
 
 }  // namespace bellform

@@ -90,13 +90,12 @@ bool ask_driver(OutputJob& job) {
   TextBuffer name = {};
   read_line(name, sizeof name);
   if (name[0] == '\0') return false;
-  const std::string fault = load_driver_file(name, job.driver);
+  const std::string fault = load_driver_file(name, job.driver_file);
   if (!fault.empty()) {
     banner_lines();
     coloured_line(fault, attr_red);
     return false;
   }
-  job.driver_name = name;
   return true;
 }
 

@@ -19,6 +19,15 @@ struct AdapterShape {
   double block = 0;      // side of the square block round the passage
 };
 
+// The driver's bolt holes in the driver flange, in millimetres: `bolts`
+// holes of diameter `hole`, evenly spaced on a circle of diameter `circle`,
+// the first on +x. No bolts: a flange to drill.
+struct BoltPattern {
+  int bolts = 0;
+  double circle = 0;
+  double hole = 6.5;  // an M6 clearance
+};
+
 // The wall round the widest of the two openings, each way: room for the
 // screws of the driver and of the horn.
 constexpr double adapter_wall = 1.0;

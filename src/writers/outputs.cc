@@ -60,7 +60,9 @@ const std::string& OutputJob::data_step_fault() {
 const std::string& OutputJob::response_fault() {
   if (!response_done_) {
     response_fault_ = impedance_fault();
-    if (response_fault_.empty()) response_fault_ = horn_response(table_, driver, response_);
+    if (response_fault_.empty()) response_fault_ = driver_file.response_fault;
+    if (response_fault_.empty())
+      response_fault_ = horn_response(table_, driver_file.driver, response_);
     response_done_ = true;
   }
   return response_fault_;
@@ -144,7 +146,7 @@ std::string response_csv(OutputJob& job, std::string& bytes) {
 }
 
 std::string response_svg(OutputJob& job, std::string& bytes) {
-  write_response_svg(bytes, job.response(), job.driver, job.driver_name, job.horn(),
+  write_response_svg(bytes, job.response(), job.driver_file.driver, job.driver_file.name, job.horn(),
                      first_screen_cutoff(job.horn()));
   return "";
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "design/driver_file.h"
 #include "design/record.h"
 #include "geometry/impedance.h"
 #include "geometry/response.h"
@@ -50,8 +51,8 @@ class OutputJob {
   const std::string& adapter_fault();
   const std::string& adapter() const { return adapter_; }
 
-  std::string driver_name;  // as the user gave it; empty: no driver
-  DriverParams driver;
+  // The driver file the front end read; no name: none.
+  DriverFile driver_file;
   const ImpedanceTable& impedance() const { return table_; }
 
  private:
