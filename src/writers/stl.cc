@@ -57,8 +57,9 @@ char* put_vertex(char* at, const Stored& v) {
 }  // namespace
 
 void write_stl(std::string& out, const Mesh& mesh, const std::string& header) {
+  // NUL after the text: tools print the header as a C string.
   std::string head = header.substr(0, header_size);
-  head.resize(header_size, ' ');
+  head.resize(header_size, '\0');
   out += head;
   const std::size_t start = out.size();
   out.resize(start + 4 + mesh.facets.size() * facet_size);

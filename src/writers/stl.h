@@ -11,7 +11,7 @@
 namespace bellform {
 
 // Appends the mesh as binary STL: an 80-byte header (the text, cut or
-// padded with spaces), the facet count, then each facet's outward unit
+// padded with NUL bytes), the facet count, then each facet's outward unit
 // normal and corners as little-endian 32-bit floats, on every system alike.
 void write_stl(std::string& out, const Mesh& mesh, const std::string& header);
 

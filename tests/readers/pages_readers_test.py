@@ -42,7 +42,10 @@ CASES = (
 
 
 def run(*command):
-    return subprocess.run(command, check=True, capture_output=True, text=True, timeout=120).stdout
+    # Leniently decoded: a tool may echo the file's own bytes (admesh prints
+    # the STL header as a C string, on past its 80 bytes where no NUL ends it).
+    return subprocess.run(command, check=True, capture_output=True, text=True, errors="replace",
+                          timeout=120).stdout
 
 
 def read_grey(path):
