@@ -8,6 +8,12 @@
 
 namespace bellform {
 
+// A point on a plane: a face of the part seen from above, or a ring round
+// its axis.
+struct Point2 {
+  double x = 0, y = 0;
+};
+
 struct Vertex {
   double x = 0, y = 0, z = 0;
 };
