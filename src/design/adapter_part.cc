@@ -1,13 +1,42 @@
 #include "design/adapter_part.h"
 
+#include "design/texts.h"
+
 namespace bellform {
 
-std::string adapter_part(const DesignRecord& rec, AdapterShape& shape) {
+namespace {
+
+std::string bolt_fault(BoltFit fit, double D) {
+  switch (fit) {
+    case BoltFit::fits: break;
+    case BoltFit::too_close: return "the bolt holes leave less than 3 mm between each other.";
+    case BoltFit::at_exit:
+      return text_of("the bolt holes leave less than 3 mm between them and the passage at the "
+                     "driver's face, a circle of %.1f mm.", D * adapter_mm_per_inch);
+    case BoltFit::in_wall:
+      return "the bolt holes run into the adapter's wall, 5 mm round the passage above the flange.";
+  }
+  return "";
+}
+
+}  // namespace
+
+std::string adapter_shape_of(const DesignRecord& rec, AdapterShape& shape) {
   shape = adapter_shape(rec.radii, rec.H, rec.D, rec.L);
   if (!adapter_printable(shape)) {
     return "No adapter to print: its thickness at this length is not above 0.";
   }
+  if (adapter_height_mm(shape) < adapter_min_height_mm) {
+    return "No adapter to print: its thickness at this length is under 3 mm, too thin to print.";
+  }
   return {};
+}
+
+std::string adapter_part(const DesignRecord& rec, const DriverFile& file, AdapterPart& part) {
+  std::string why = adapter_shape_of(rec, part.shape);
+  if (!why.empty()) return why;
+  why = bolt_fault(plan_adapter(part.shape, file.bolts, rec.print_height, part.plan), part.shape.D);
+  return why.empty() ? why : file.name + ": " + why;
 }
 
 }  // namespace bellform

@@ -33,8 +33,13 @@ struct PointList {
   double half_w[point_capacity];
 };
 
+// The tallest section of the driver adapter a printer takes, in mm whatever
+// the unit, unless the user says otherwise.
+constexpr double default_print_height = 180;
+
 struct DesignRecord {
   Units units = inch_units;  // what the user types and reads; inches within
+  double print_height = default_print_height;  // mm: the adapter's tallest section
   double W = 0, H = 0, T = 0, D = 0;
   Radii radii;
   double L = 0;

@@ -1,22 +1,24 @@
-// The driver adapter: a block whose passage turns from the driver's round
+// The driver adapter: a part whose passage turns from the driver's round
 // exit into the horn's rectangular throat while its area keeps following
 // the tractrix, the one part of the horn that cannot be cut from a flat
-// template. Built as a closed mesh for a 3D printer.
+// template. Here its passage and its wall, as rings round its axis; the
+// flanges, the sections and the mesh to print: adapter_print.h.
 #pragma once
+
+#include <array>
 
 #include "geometry/horn.h"
 #include "geometry/mesh.h"
 
 namespace bellform {
 
-// The part in inches. The driver's face is at z = 0, the horn's at z =
-// thickness; the contour there is L from the mouth.
+// The part's shape in inches. The driver's face is at z = 0, the horn's at
+// z = thickness; the contour there is L from the mouth.
 struct AdapterShape {
   double D = 0;          // the driver's exit, a circle
   double W0 = 0, H0 = 0; // the horn's throat: the first station's section
   double thickness = 0;  // the report's adapter thickness
   double rm = 0, L = 0;  // the tractrix constant and the horn's length
-  double block = 0;      // side of the square block round the passage
 };
 
 // The driver's bolt holes in the driver flange, in millimetres: `bolts`
@@ -28,16 +30,14 @@ struct BoltPattern {
   double hole = 6.5;  // an M6 clearance
 };
 
-// The wall round the widest of the two openings, each way: room for the
-// screws of the driver and of the horn.
-constexpr double adapter_wall = 1.0;
+// Slicers take STL coordinates as millimetres, so the part is built in them.
+constexpr double adapter_mm_per_inch = 25.4;
+// The wall round the passage, mm.
+constexpr double adapter_wall_mm = 5;
 
-// Points on each loop round the passage, a quarter at a time, and the
-// slices along it: at most this far apart, and never fewer than this many.
+// Points on each ring round the passage, a quarter at a time.
 constexpr int adapter_quarter_points = 32;
-constexpr int adapter_loop_points = 4 * adapter_quarter_points;
-constexpr double adapter_slice_mm = 1.0;
-constexpr int adapter_min_slices = 16;
+constexpr int adapter_ring_points = 4 * adapter_quarter_points;
 
 // The adapter of the horn at length L: its throat is the first station's
 // section, its thickness tractrix_length(D/2, rm) - L.
@@ -47,14 +47,32 @@ AdapterShape adapter_shape(const Radii& radii, double H, double D, double L);
 // circle of the mouth's area.
 bool adapter_printable(const AdapterShape& shape);
 
-// Slices of the passage, from the driver's face to the horn's.
-int adapter_slices(const AdapterShape& shape);
+// The part's height, driver's face to horn's, in mm.
+double adapter_height_mm(const AdapterShape& shape);
 
-// The part in millimetres, z from 0 at the driver's face up, the passage
-// centred on the z axis, its width along x. The vertices are first the
-// passage's loops, one slice after another (adapter_loop_points each,
-// counter-clockwise seen from +z, starting on +x), then the block's outline
-// at the driver's face and at the horn's. Only for a printable shape.
-void adapter_mesh(const AdapterShape& shape, Mesh& mesh);
+// A ring round the z axis in mm, the passage's width along x,
+// counter-clockwise seen from +z and starting on +x. Point j of every ring
+// lies on the same ray from the axis, so the surface between two rings is
+// ruled without twist, and a face between two rings or a ring and a square
+// is the polygon between them.
+using AdapterRing = std::array<Point2, adapter_ring_points>;
+
+// The rings of one part, at any height z in mm from 0 at the driver's face
+// to adapter_height_mm at the horn's.
+class AdapterRings {
+ public:
+  explicit AdapterRings(const AdapterShape& shape);
+  // The passage: the contour's area, from the circle of D at the driver's
+  // face to the throat's W0 x H0 at the horn's, the corner rounding off and
+  // the width over the height moving evenly between them.
+  void passage(double z, AdapterRing& ring) const;
+  // The wall's outside: the passage's rounded rectangle grown by the wall
+  // all round, so its corners are rounded by theirs plus the wall.
+  void wall(double z, AdapterRing& ring) const;
+
+ private:
+  AdapterShape shape_;
+  std::array<Point2, adapter_quarter_points + 1> rays_;
+};
 
 }  // namespace bellform

@@ -3,6 +3,7 @@
 #include "design/horn_response.h"
 #include "design/report.h"
 #include "design/steps.h"
+#include "design/texts.h"
 #include "writers/data_file.h"
 #include "writers/impedance_files.h"
 #include "writers/response_files.h"
@@ -68,9 +69,19 @@ const std::string& OutputJob::response_fault() {
   return response_fault_;
 }
 
+const std::string& OutputJob::adapter_shape_fault() {
+  if (!adapter_shape_done_) {
+    AdapterShape shape;
+    adapter_shape_fault_ = adapter_shape_of(horn_, shape);
+    adapter_shape_done_ = true;
+  }
+  return adapter_shape_fault_;
+}
+
 const std::string& OutputJob::adapter_fault() {
   if (!adapter_done_) {
-    adapter_fault_ = write_adapter_stl(adapter_, horn_);
+    adapter_fault_ = bellform::adapter_part(horn_, driver_file, adapter_part_);
+    if (adapter_fault_.empty()) write_adapter_stl(adapter_, adapter_part_);
     adapter_done_ = true;
   }
   return adapter_fault_;
@@ -81,6 +92,7 @@ std::string need_fault(OutputJob& job, Need need) {
     case Need::data_step: return job.data_step_fault();
     case Need::outline: job.outline(); break;
     case Need::sheet: return job.sheet_fault();
+    case Need::adapter_shape: return job.adapter_shape_fault();
     case Need::adapter: return job.adapter_fault();
     case Need::impedance: return job.impedance_fault();
     case Need::response: return job.response_fault();
@@ -130,6 +142,12 @@ std::string adapter_stl(OutputJob& job, std::string& bytes) {
   return "";
 }
 
+// How many pieces to print, and how tall.
+std::string adapter_sections(const OutputJob& job) {
+  const AdapterPlan& plan = job.adapter_part().plan;
+  return text_of(", %zu section(s) up to %.1f mm tall", plan.sections.size(), plan.section_height);
+}
+
 std::string impedance_csv(OutputJob& job, std::string& bytes) {
   write_impedance_csv(bytes, job.impedance());
   return "";
@@ -173,7 +191,7 @@ constexpr OutputRow rows[] = {
     {"horn-adapter.stl", 'P', "STL adapter", "--stl",
      "the driver adapter to print, as M then P (horn-adapter.stl)",
      "the round-to-square driver adapter to 3D print, STL (M, P)",
-     "Adapter to print is: %s", "adapter", Need::adapter, adapter_stl},
+     "Adapter to print is: %s", "adapter", Need::adapter, adapter_stl, adapter_sections},
     {"horn-impedance.csv", 'I', "impedance", "--impedance-csv", "the throat impedance table, as M then I",
      "the throat impedance over frequency, a table (M, I)", "Impedance table is: %s",
      "impedance", Need::impedance, impedance_csv},
@@ -192,6 +210,10 @@ constexpr OutputRow rows[] = {
 }  // namespace
 
 std::span<const OutputRow> output_rows() { return rows; }
+
+std::string notice_of(const OutputRow& row, const OutputJob& job) {
+  return text_of(row.notice, row.file) + (row.made ? row.made(job) : "");
+}
 
 const OutputRow* output_for_option(std::string_view option) {
   for (const OutputRow& row : rows)

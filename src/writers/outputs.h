@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "design/adapter_part.h"
 #include "design/driver_file.h"
 #include "design/record.h"
 #include "geometry/impedance.h"
@@ -47,8 +48,11 @@ class OutputJob {
   const std::string& response_fault();
   const Sheet& sheet() const { return sheet_; }
   const ResponseTable& response() const { return response_; }
-  // The driver adapter's STL, made once.
+  // The driver adapter: whether the horn gives one, then the part with
+  // the driver file's bolt holes and its STL, made once.
+  const std::string& adapter_shape_fault();
   const std::string& adapter_fault();
+  const AdapterPart& adapter_part() const { return adapter_part_; }
   const std::string& adapter() const { return adapter_; }
 
   // The driver file the front end read; no name: none.
@@ -68,7 +72,10 @@ class OutputJob {
   bool response_done_ = false;
   ResponseTable response_;
   std::string response_fault_;
+  bool adapter_shape_done_ = false;
+  std::string adapter_shape_fault_;
   bool adapter_done_ = false;
+  AdapterPart adapter_part_;
   std::string adapter_;
   std::string adapter_fault_;
   bool data_done_ = false;
@@ -77,8 +84,9 @@ class OutputJob {
 };
 
 // The passes a row needs before its bytes can be made; each can refuse the
-// horn, and then none of the row's files is written.
-enum class Need { data_step, outline, sheet, adapter, impedance, response };
+// horn, and then none of the row's files is written. The adapter's shape
+// is no row's: the dialogue checks it before asking for the driver file.
+enum class Need { data_step, outline, sheet, adapter_shape, adapter, impedance, response };
 
 struct OutputRow {
   const char* file;    // its name in the current directory
@@ -92,7 +100,13 @@ struct OutputRow {
   Need need;
   // Appends the bytes; an empty sentence when made, otherwise why not.
   std::string (*make)(OutputJob& job, std::string& bytes);
+  // What the notice says after the file's name, of the file as made; none
+  // when null.
+  std::string (*made)(const OutputJob& job) = nullptr;
 };
+
+// The dialogue's yellow line once the row's file is written.
+std::string notice_of(const OutputRow& row, const OutputJob& job);
 
 // In the order --help lists them; the rows of one answer in the order they
 // are written.

@@ -5,9 +5,6 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "design/adapter_part.h"
-#include "design/units.h"
-#include "geometry/adapter.h"
 
 namespace bellform {
 
@@ -58,7 +55,7 @@ char* put_vertex(char* at, const Stored& v) {
 
 void write_stl(std::string& out, const Mesh& mesh, const std::string& header) {
   // NUL after the text: tools print the header as a C string.
-  std::string head = header.substr(0, header_size);
+  std::string head = header.substr(0, header_size - 1);
   head.resize(header_size, '\0');
   out += head;
   const std::size_t start = out.size();
@@ -76,19 +73,16 @@ void write_stl(std::string& out, const Mesh& mesh, const std::string& header) {
   }
 }
 
-std::string write_adapter_stl(std::string& out, const DesignRecord& rec) {
-  AdapterShape shape;
-  const std::string why = adapter_part(rec, shape);
-  if (!why.empty()) return why;
+void write_adapter_stl(std::string& out, const AdapterPart& part) {
   Mesh mesh;
-  adapter_mesh(shape, mesh);
+  adapter_mesh(part.shape, part.plan, mesh);
   char header[header_size + 1];
-  const double mm = metric_units.per_inch;
+  const double mm = adapter_mm_per_inch;
   std::snprintf(header, sizeof header,
-                "Bellform driver adapter, mm: D=%.1f throat=%.1fx%.1f thickness=%.1f",
-                shape.D * mm, shape.W0 * mm, shape.H0 * mm, shape.thickness * mm);
+                "Bellform driver adapter mm: D=%.1f throat=%.1fx%.1f thickness=%.1f sections=%zu",
+                part.shape.D * mm, part.shape.W0 * mm, part.shape.H0 * mm, part.plan.height,
+                part.plan.sections.size());
   write_stl(out, mesh, header);
-  return {};
 }
 
 }  // namespace bellform

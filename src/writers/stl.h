@@ -5,19 +5,18 @@
 
 #include <string>
 
-#include "design/record.h"
+#include "design/adapter_part.h"
 #include "geometry/mesh.h"
 
 namespace bellform {
 
 // Appends the mesh as binary STL: an 80-byte header (the text, cut or
-// padded with NUL bytes), the facet count, then each facet's outward unit
+// padded with NUL bytes, at least one), the facet count, then each facet's outward unit
 // normal and corners as little-endian 32-bit floats, on every system alike.
 void write_stl(std::string& out, const Mesh& mesh, const std::string& header);
 
-// Appends the adapter file of the horn at the record's length, its header
-// naming the driver, the throat and the thickness in mm. Empty when it was
-// written; otherwise the sentence why there is no adapter, nothing appended.
-std::string write_adapter_stl(std::string& out, const DesignRecord& rec);
+// Appends the adapter's file: every section, its header naming the part,
+// the driver, the throat, the thickness in mm and the sections.
+void write_adapter_stl(std::string& out, const AdapterPart& part);
 
 }  // namespace bellform
