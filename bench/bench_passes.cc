@@ -186,31 +186,44 @@ void BM_Response(benchmark::State& state, Horn horn) {
   }
 }
 
-// The driver adapter of the bass horn with a 2 inch driver: its mesh, then
-// the whole STL file; facets and bytes of the part.
+// The driver adapter of the bass horn with a 2 inch driver and four M6 on
+// a 101.6 mm circle, in two sections at the default print height: its
+// mesh, then the whole part from the record to the STL file; facets,
+// sections and bytes.
 DesignRecord& adapter_horn() {
   DesignRecord& rec = record_for(bass_horn);
   rec.D = 2;
   return rec;
 }
 
+DriverFile four_m6() {
+  DriverFile file;
+  file.name = "four M6";
+  file.bolts = {4, 101.6, 6.5};
+  return file;
+}
+
 void BM_AdapterMesh(benchmark::State& state) {
-  AdapterShape shape;
-  if (!adapter_part(adapter_horn(), shape).empty()) state.SkipWithError("no adapter");
+  AdapterPart part;
+  if (!adapter_part(adapter_horn(), four_m6(), part).empty()) state.SkipWithError("no adapter");
   Mesh mesh;
   for (auto _ : state) {
-    adapter_mesh(shape, mesh);
+    adapter_mesh(part.shape, part.plan, mesh);
     benchmark::DoNotOptimize(mesh);
   }
   state.counters["facets"] = static_cast<double>(mesh.facets.size());
+  state.counters["sections"] = static_cast<double>(part.plan.sections.size());
 }
 
 void BM_AdapterStl(benchmark::State& state) {
   const DesignRecord& rec = adapter_horn();
+  const DriverFile file = four_m6();
   std::string bytes;
   for (auto _ : state) {
     bytes.clear();
-    if (!write_adapter_stl(bytes, rec).empty()) state.SkipWithError("no adapter");
+    AdapterPart part;
+    if (!adapter_part(rec, file, part).empty()) state.SkipWithError("no adapter");
+    write_adapter_stl(bytes, part);
     benchmark::DoNotOptimize(bytes);
   }
   state.counters["bytes"] = static_cast<double>(bytes.size());

@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include "design/record.h"
 #include "design/units.h"
+#include "writers/outputs.h"
 #include "test_platform/test_console.h"
 
 namespace bellform::testing {
@@ -51,6 +53,16 @@ int row_reading(const std::string& text);
 inline const std::string banner_text =
     std::string("** Bellform Version ") + BELLFORM_VERSION + " - 32 bit **";
 
+// The command line on these arguments (the program's name first), in the
+// current directory: its exit status, 2 for arguments it refuses; what it
+// says on standard error in `messages` when asked.
+int run_command(const std::vector<const char*>& argv, std::string* messages = nullptr);
+
+// The keys that ask for a row's file at the command line under a report: F
+// and the step, or M and the Macro screen's answer (R and then the driver
+// file's name, as after P).
+std::string answer_keys(const OutputRow& row, const char* driver_file, const char* step);
+
 // The answers for the worked example: 12, 12, 2 and Enter for the driver.
 constexpr const char* worked_example = "12\r12\r2\r\r";
 
@@ -60,7 +72,7 @@ class Dialogue : public ::testing::Test {
   void TearDown() override;
   // Runs the program on the script typed so far: its exit status, or -1
   // when the script ran out while the program was still waiting.
-  int run(const Units& units = inch_units);
+  int run(const Units& units = inch_units, double print_height = default_print_height);
   std::string file(const char* name) const { return read_file(dir() / name); }
   const std::filesystem::path& dir() const { return dir_.path(); }
 

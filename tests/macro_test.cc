@@ -1,6 +1,7 @@
 // The Macro command: the piece outline as an AutoCAD script, a General
 // CADD macro, a DXF drawing or an SVG template.
 #include <filesystem>
+#include <fstream>
 
 #include "console/console.h"
 #include "console/keys.h"
@@ -113,6 +114,35 @@ TEST_F(Macro, OnlyTheAnswersOnTheScreenAnswerTheQuestion) {
   EXPECT_EQ("Macro for: (A)-AutoCAD script (G)-General CADD ?", row(2));
   EXPECT_EQ("", row(3));
   EXPECT_EQ(49, test_console::screen().cursor_x());
+}
+
+// P asks for the driver file of the bolt holes, then says how many
+// sections the adapter was cut into at the print height, and how tall.
+TEST_F(Macro, TheAdapterIsCutToThePrintHeight) {
+  std::ofstream("two-bolts.txt") << "Bolts = 2\nBolt_circle = 76\n";
+  const struct {
+    const char* typed;
+    double print_height;
+    const char* notice;
+  } cases[] = {
+      {"40\r30\r3\r2\rM\rP\r", 180, "2 section(s) up to 130.3 mm tall"},
+      {"40\r30\r3\r2\rM\rP\r", 300, "1 section(s) up to 260.6 mm tall"},
+      {"12\r12\r2\r\rM\rPtwo-bolts.txt\r", 180, "1 section(s) up to 20.5 mm tall"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    test_console::reset();
+    test_console::type(c.typed);
+    ASSERT_EQ(-1, run(inch_units, c.print_height));
+    EXPECT_EQ(std::string("Adapter to print is: horn-adapter.stl, ") + c.notice, row(1));
+    EXPECT_EQ(attr_yellow, attr_at(0, 1));
+  }
+  test_console::reset();
+  test_console::type("12\r12\r2\r\rM\rP");
+  ASSERT_EQ(-1, run());
+  const int asked = row_reading("Driver file for the bolt holes (<Cr> = none) >");
+  ASSERT_GE(asked, 1);
+  EXPECT_EQ(attr_normal, attr_at(0, asked));
 }
 
 TEST_F(Macro, AVeryShortHornHasTwoStations) {

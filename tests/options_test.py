@@ -53,6 +53,9 @@ class OptionsTest(unittest.TestCase):
             (["--help", "extra"], 2, nothing, refusal("extra")),
             (["-hV"], 2, nothing, refusal("-hV")),
             (["--Help"], 2, nothing, refusal("--Help")),
+            (["--print-height", "20"], 2, nothing,
+             "bellform: --print-height: '20' is not a print height from 50 to 1000 (mm)\n"
+             "Try 'bellform --help'.\n"),
         ]
         for arguments, status, out, err in cases:
             with self.subTest(arguments=arguments):
@@ -83,7 +86,12 @@ class OptionsTest(unittest.TestCase):
             (horn + ["--response-csv", "a"], 2,
              usage("the response needs the driver's parameters: --driver-file"), []),
             (horn + ["--driver-file", "d", "--dxf", "a"], 2,
-             usage("--driver-file is the response's: it needs --response-csv or --response-svg"), []),
+             usage("--driver-file is the response's and the adapter's: it needs --stl, "
+                   "--response-csv or --response-svg"), []),
+            (horn + ["--print-height=1000.5", "--stl", "a"], 2,
+             usage("--print-height: '1000.5' is not a print height from 50 to 1000 \\(mm\\)"), []),
+            (horn + ["--print-height", "tall", "--stl", "a"], 2,
+             usage("--print-height: 'tall' is not a print height from 50 to 1000 \\(mm\\)"), []),
             (horn + ["--svg", "a", "--frobnicate"], 2, usage("unknown option '--frobnicate'"), []),
             (horn + ["--pdf", "a", "--paper", "a3"], 2, usage("--paper: 'a3' is not letter or a4"), []),
             (horn + ["--svg", "a", "--paper=a4"], 2, usage("--paper is the pages': it needs --pdf"), []),
@@ -112,7 +120,8 @@ class OptionsTest(unittest.TestCase):
         ] + [(horn + ["--txt", "a", "--pdf", "b", option, value, option, value], 2,
                usage(option + " is given twice"), [])
              for option, value in (("--mouth", "12x12"), ("--throat", "2"), ("--driver", "2"),
-                                   ("--length", "9"), ("--step", "1"), ("--paper", "a4"))]
+                                   ("--length", "9"), ("--step", "1"), ("--paper", "a4"),
+                                   ("--print-height", "200"))]
         for arguments, status, err, files in cases:
             with self.subTest(arguments=arguments):
                 got = self.run_program(arguments)

@@ -13,6 +13,7 @@ namespace {
 // at the end, once it is known whether they are millimetres.
 struct Given {
   std::optional<std::string> mouth, throat, driver, length, step, paper, driver_file;
+  std::optional<std::string> print_height;
   std::vector<OutputRequest> outputs;
   bool any_design = false;  // a design option or an output was given
   std::string refusal;      // the first thing not understood
@@ -23,10 +24,10 @@ void refuse(Given& g, const std::string& why) {
 }
 
 void set_value(Given& g, std::optional<std::string>& field, const char* name,
-               const char* value) {
+               const char* value, bool design) {
   if (field) refuse(g, std::string(name) + " is given twice");
   field = value;
-  g.any_design = true;
+  g.any_design = g.any_design || design;
 }
 
 void add_output(Given& g, const OutputRow& row, const char* value) {
@@ -38,14 +39,16 @@ void add_output(Given& g, const OutputRow& row, const char* value) {
 
 // One row an option but the outputs' (output_rows): its spellings, the
 // name of its value (nullptr for a flag), its line in the help, and what it
-// does: a flag's effect, or the value of the design it gives. "/?" is the
-// Windows form of help; it is read on every system alike.
+// does: a flag's effect, or the value it gives, of the design or (as
+// --mm) a setting the dialogue takes too. "/?" is the Windows form of help;
+// it is read on every system alike.
 struct OptionRow {
   const char* names[3];
   const char* value;
   const char* help;
   void (*flag)(Options&) = nullptr;
   std::optional<std::string> Given::*field = nullptr;
+  bool setting = false;
 };
 
 const OptionRow option_rows[] = {
@@ -59,13 +62,19 @@ const OptionRow option_rows[] = {
      "millimetres: every length typed, shown and written in mm;\n"
      "a decimal comma reads as a point (304,8 is 304.8)",
      [](Options& o) { o.millimetres = true; }},
+    {{"--print-height"}, "MM",
+     "the tallest section of the driver adapter your printer\n"
+     "prints, in mm whatever the unit: 50 to 1000 (default 180)",
+     nullptr, &Given::print_height, true},
     {{"--mouth"}, "WxH", "the mouth's width and height, x between them (12x12)", nullptr, &Given::mouth},
     {{"--throat"}, "T", "the side of the square throat", nullptr, &Given::throat},
     {{"--driver"}, "D", "the driver's throat diameter (default: T)", nullptr, &Given::driver},
     {{"--length"}, "L", "the throat to mouth length (default: the natural one)", nullptr,
      &Given::length},
     {{"--step"}, "S", "the data file's station step, as F takes it", nullptr, &Given::step},
-    {{"--driver-file"}, "FILE", "the driver's parameters for the response (M then R)",
+    {{"--driver-file"}, "FILE",
+     "the driver file: the response's parameters (M then R),\n"
+     "the adapter's bolt holes (M then P)",
      nullptr, &Given::driver_file},
     {{"--paper"}, "letter|a4", "the pages' paper (default: Letter, A4 with --mm)", nullptr,
      &Given::paper},
@@ -75,7 +84,7 @@ void apply(const OptionRow& row, Options& options, Given& given, const char* val
   if (row.flag)
     row.flag(options);
   else
-    set_value(given, given.*row.field, row.names[0], value);
+    set_value(given, given.*row.field, row.names[0], value, !row.setting);
 }
 
 // An option's row; an output's stands for it as a row of its own, with a
@@ -93,66 +102,93 @@ Found find_row(const std::string& name) {
   return {nullptr, output_for_option(name)};
 }
 
-// A number in full, in the user's unit; false with the reason otherwise.
-bool number(const std::string& text, const char* name, bool mm, double& value,
-            std::string& why) {
-  if (read_whole_number(text.c_str(), mm, value)) return true;
-  why = std::string(name) + ": '" + text + "' is not a number";
-  return false;
+// A number in full, in the user's unit; empty, or why not.
+std::string number(const std::optional<std::string>& text, const char* name, bool mm,
+                   double& value) {
+  if (!text || read_whole_number(text->c_str(), mm, value)) return "";
+  return std::string(name) + ": '" + *text + "' is not a number";
 }
 
-bool mouth(const std::string& text, bool mm, GivenDesign& d, std::string& why) {
+std::string mouth(const std::string& text, bool mm, GivenDesign& d) {
   const std::size_t x = text.find_first_of("xX");
   const bool read = x != std::string::npos &&
                     read_whole_number(text.substr(0, x).c_str(), mm, d.W) &&
                     read_whole_number(text.substr(x + 1).c_str(), mm, d.H);
-  if (!read) why = "--mouth: '" + text + "' is not a width and a height (WxH)";
-  return read;
+  return read ? "" : "--mouth: '" + text + "' is not a width and a height (WxH)";
+}
+
+std::string paper(const std::optional<std::string>& text, GivenDesign& d) {
+  d.has_paper = text.has_value();
+  if (!text || *text == "letter") return "";
+  d.paper = Paper::a4;
+  if (*text == "a4") return "";
+  return "--paper: '" + *text + "' is not letter or a4";
+}
+
+// The values read; empty when each is a value of its kind, otherwise the
+// first that is not.
+std::string read_values(const Given& g, bool mm, GivenDesign& d) {
+  d.has_driver = g.driver.has_value();
+  d.has_length = g.length.has_value();
+  d.has_step = g.step.has_value();
+  if (g.driver_file) d.driver_file = *g.driver_file;
+  for (std::string why : {mouth(*g.mouth, mm, d), number(g.throat, "--throat", mm, d.T),
+                          number(g.driver, "--driver", mm, d.D),
+                          number(g.length, "--length", mm, d.L),
+                          number(g.step, "--step", mm, d.step), paper(g.paper, d)})
+    if (!why.empty()) return why;
+  return "";
+}
+
+// The options of the rows that read the driver file, from the rows:
+// "--stl, --response-csv or --response-svg".
+std::string driver_file_options() {
+  std::vector<std::string> names;
+  for (const OutputRow& row : output_rows())
+    if (row.need == Need::response || row.need == Need::adapter) names.push_back(row.option);
+  std::string list;
+  for (std::size_t k = 0; k < names.size(); ++k)
+    list += (k == 0 ? "" : k + 1 == names.size() ? " or " : ", ") + names[k];
+  return list;
+}
+
+// The print height in mm, from min to max; empty, or why not.
+std::string print_height(const std::optional<std::string>& text, bool mm, double& value) {
+  if (!text || (read_whole_number(text->c_str(), mm, value) && value >= min_print_height &&
+                value <= max_print_height))
+    return "";
+  return text_of("--print-height: '%s' is not a print height from %g to %g (mm)", text->c_str(),
+                 min_print_height, max_print_height);
 }
 
 // The values read, and the combinations checked; an empty string when all
 // is well, otherwise why not.
 std::string read_design(const Given& g, bool mm, Options& o) {
-  std::string why;
   if (!g.mouth) return "--mouth is missing";
   if (!g.throat) return "--throat is missing";
   GivenDesign& d = o.design;
-  if (!mouth(*g.mouth, mm, d, why) || !number(*g.throat, "--throat", mm, d.T, why)) return why;
-  d.has_driver = g.driver.has_value();
-  d.has_length = g.length.has_value();
-  d.has_step = g.step.has_value();
-  if (d.has_driver && !number(*g.driver, "--driver", mm, d.D, why)) return why;
-  if (d.has_length && !number(*g.length, "--length", mm, d.L, why)) return why;
-  if (d.has_step && !number(*g.step, "--step", mm, d.step, why)) return why;
+  if (std::string why = read_values(g, mm, d); !why.empty()) return why;
   o.outputs = g.outputs;
   // No output: the report at the screen's stations on standard output.
-  const OutputRow* const data_file = output_for_option("--txt");
-  const OutputRow* const pages = output_for_option("--pdf");
-  if (o.outputs.empty()) o.outputs.push_back({data_file, "-"});
-  if (g.paper) {
-    d.has_paper = true;
-    if (*g.paper == "letter")
-      d.paper = Paper::letter;
-    else if (*g.paper == "a4")
-      d.paper = Paper::a4;
-    else
-      return "--paper: '" + *g.paper + "' is not letter or a4";
-  }
+  if (o.outputs.empty()) o.outputs.push_back({&data_file_output, "-"});
   int to_standard_output = 0;
-  bool txt = false, pdf = false, response = false;
+  bool txt = false, pdf = false, response = false, adapter = false;
   for (const OutputRequest& out : o.outputs) {
     to_standard_output += out.file == "-";
-    txt = txt || out.row == data_file;
-    pdf = pdf || out.row == pages;
+    txt = txt || out.row == &data_file_output;
+    pdf = pdf || out.row == &pages_output;
     response = response || out.row->need == Need::response;
+    adapter = adapter || out.row->need == Need::adapter;
   }
   if (to_standard_output > 1) return "only one output may go to standard output ('-')";
-  if (d.has_step && !txt) return "--step is the data file's: it needs --txt";
-  if (d.has_paper && !pdf) return "--paper is the pages': it needs --pdf";
-  if (g.driver_file) d.driver_file = *g.driver_file;
-  if (response != !d.driver_file.empty())
-    return response ? "the response needs the driver's parameters: --driver-file"
-                    : "--driver-file is the response's: it needs --response-csv or --response-svg";
+  if (d.has_step && !txt)
+    return std::string("--step is the data file's: it needs ") + data_file_output.option;
+  if (d.has_paper && !pdf)
+    return std::string("--paper is the pages': it needs ") + pages_output.option;
+  if (response && d.driver_file.empty())
+    return "the response needs the driver's parameters: --driver-file";
+  if (!response && !adapter && !d.driver_file.empty())
+    return "--driver-file is the response's and the adapter's: it needs " + driver_file_options();
   return "";
 }
 
@@ -191,8 +227,10 @@ Options read_options(int argc, const char* const argv[]) {
     options.refusal = given.refusal;
     return options;
   }
-  if (options.action != Action::dialogue || !given.any_design) return options;
-  options.refusal = read_design(given, options.millimetres, options);
+  if (options.action != Action::dialogue) return options;
+  options.refusal = print_height(given.print_height, options.millimetres, options.print_height);
+  if (options.refusal.empty() && !given.any_design) return options;
+  if (options.refusal.empty()) options.refusal = read_design(given, options.millimetres, options);
   options.action = options.refusal.empty() ? Action::compute : Action::refuse;
   return options;
 }
@@ -216,7 +254,7 @@ void append_column(std::string& text, const std::string& left, std::size_t width
   text += '\n';
 }
 
-bool is_design(const OptionRow& row) { return row.value != nullptr; }
+bool is_design(const OptionRow& row) { return row.value != nullptr && !row.setting; }
 
 void append_rows(std::string& text, bool (*wanted)(const OptionRow&)) {
   for (const OptionRow& row : option_rows) {
@@ -232,25 +270,27 @@ void append_rows(std::string& text, bool (*wanted)(const OptionRow&)) {
 
 std::string help_text() {
   std::string text =
-      "Usage: bellform [--mm]\n"
-      "       bellform [--mm] --mouth WxH --throat T [--driver D] [--length L]\n"
-      "                [--step S] [--paper P] [--driver-file FILE] [OUTPUT...]\n"
+      "Usage: bellform [--mm] [--print-height MM]\n"
+      "       bellform [--mm] [--print-height MM] --mouth WxH --throat T [--driver D]\n"
+      "                [--length L] [--step S] [--paper P] [--driver-file FILE]\n"
+      "                [OUTPUT...]\n"
       "Lay out a rectangular loudspeaker horn whose section area follows a tractrix.\n"
       "\n"
-      "With no option but --mm, Bellform asks for the mouth width, the mouth height,\n"
-      "the side of the square throat and the diameter of the driver's round throat,\n"
-      "in inches (with --mm in millimetres), and shows the stations along a top or\n"
-      "bottom piece, the length and angle of the pieces, the driver adapter and the\n"
-      "cutoff frequency. It needs a terminal of at least 80 x 25; on Windows it opens\n"
-      "a console window of its own.\n"
+      "With no option but --mm and --print-height, Bellform asks for the mouth width,\n"
+      "the mouth height, the side of the square throat and the diameter of the\n"
+      "driver's round throat, in inches (with --mm in millimetres), and shows the\n"
+      "stations along a top or bottom piece, the length and angle of the pieces, the\n"
+      "driver adapter and the cutoff frequency. It needs a terminal of at least\n"
+      "80 x 25; on Windows it opens a console window of its own.\n"
       "\n"
       "Under each report, type a new length, or:\n"
       "  S      back to the natural length\n"
       "  F      write the report to a file, at the step you type next\n"
       "  M      write the outline of a piece: A AutoCAD script, G General CADD macro,\n"
       "         D DXF drawing, S SVG template and its pages to print (PDF),\n"
-      "         P the driver adapter to 3D print (STL); or I the throat impedance,\n"
-      "         a table and a chart, or R the response with your driver (its\n"
+      "         P the driver adapter to 3D print (STL, its bolt holes from the\n"
+      "         driver file asked for next, if any); or I the throat impedance, a\n"
+      "         table and a chart, or R the response with your driver (its\n"
       "         parameters from the driver file asked for next)\n"
       "  Enter  on an empty line: end the program, as does any answer that is not\n"
       "         a command and reads as the number 0 (0, or text such as x)\n"
@@ -261,7 +301,7 @@ std::string help_text() {
       "Files, written in the current directory (an existing one is replaced whole):\n";
   for (const OutputRow& row : output_rows()) append_column(text, row.file, 16, row.about);
   text += "\nOptions:\n";
-  append_rows(text, [](const OptionRow& row) { return !row.value; });
+  append_rows(text, [](const OptionRow& row) { return !is_design(row); });
   text +=
       "\n"
       "Given --mouth and --throat, Bellform asks nothing and needs no terminal: it\n"

@@ -13,6 +13,9 @@ namespace bellform {
 
 enum class Action { dialogue, help, version, refuse, compute };
 
+// The print heights the adapter may be cut to, in mm.
+constexpr double min_print_height = 50, max_print_height = 1000;
+
 // A file the command-line mode is asked to write: its row's option, then
 // the name.
 struct OutputRequest {
@@ -33,6 +36,8 @@ struct GivenDesign {
 struct Options {
   Action action = Action::dialogue;
   bool millimetres = false;  // the dialogue, report and files in mm
+  double print_height = default_print_height;  // mm, the dialogue's and the files'
+
   std::string refusal;       // why the line was refused, one sentence
   GivenDesign design;        // for Action::compute
   std::vector<OutputRequest> outputs;

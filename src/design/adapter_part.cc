@@ -11,10 +11,10 @@ std::string bolt_fault(BoltFit fit, double D) {
     case BoltFit::fits: break;
     case BoltFit::too_close: return "the bolt holes leave less than 3 mm between each other.";
     case BoltFit::at_exit:
-      return text_of("the bolt holes leave less than 3 mm between them and the passage at the "
-                     "driver's face, a circle of %.1f mm.", D * adapter_mm_per_inch);
+      return text_of("the bolt holes leave less than 3 mm round the %.1f mm passage.",
+                     D * adapter_mm_per_inch);
     case BoltFit::in_wall:
-      return "the bolt holes run into the adapter's wall, 5 mm round the passage above the flange.";
+      return "the bolt holes run into the adapter's wall above the flange.";
   }
   return "";
 }
@@ -27,7 +27,7 @@ std::string adapter_shape_of(const DesignRecord& rec, AdapterShape& shape) {
     return "No adapter to print: its thickness at this length is not above 0.";
   }
   if (adapter_height_mm(shape) < adapter_min_height_mm) {
-    return "No adapter to print: its thickness at this length is under 3 mm, too thin to print.";
+    return "No adapter to print: its thickness at this length is under 3 mm, too thin.";
   }
   return {};
 }

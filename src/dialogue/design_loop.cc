@@ -71,7 +71,7 @@ void run_cycle(Loop& loop) {
     rec.recompute = false;
   }
   if (loop.pass == PassKind::file) {
-    file_cycle(rec, loop.line);
+    file_cycle(rec);
   } else {
     ScreenSink screen;
     layout_pass(rec, loop.pass, screen);
@@ -133,9 +133,10 @@ bool take_command(Loop& loop) {
 
 }  // namespace
 
-int design_loop(const Units& units) {
+int design_loop(const Units& units, double print_height) {
   Loop loop;
   loop.rec.units = units;
+  loop.rec.print_height = print_height;
   loop.rec.step = units.first_step;
   open_console(banner);
   // Column 0, row 0 to column 80, row 25, corners inclusive: one past the

@@ -23,7 +23,8 @@ import numpy as np  # noqa: E402
 RHO, C = 1.205, 13200 * 0.0254
 # Each name's unit in SI.
 UNITS = {"re": 1, "le": 1e-3, "bl": 1, "sd": 1e-4, "mmd": 1e-3, "mms": 1e-3, "cms": 1e-3,
-         "rms": 1, "qms": 1, "vrc": 1e-3, "vtc": 1e-6, "eg": 1}
+         "rms": 1, "qms": 1, "vrc": 1e-3, "vtc": 1e-6, "eg": 1,
+         "bolts": 0, "bolt_circle": 0, "bolt_hole": 0}  # the mounting: not the response's
 
 
 def driver(path):
