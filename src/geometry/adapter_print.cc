@@ -8,11 +8,13 @@ namespace bellform {
 
 namespace {
 
-// Rims beyond the wall, each side: the driver's flange D + 30 across round
-// a wall D + 10 across, the horn's max(W0, H0) + 50 round max(W0, H0) + 10,
-// a joint's the wall's size plus 24. Holes so far in from the edges.
-constexpr double driver_rim = 10, horn_rim = 20, joint_rim = 12;
+// The flanges' sides: the driver's D + 30, or room for its bolts; the
+// horn's max(W0, H0) + 50; a joint's the wall's size at the cut plus 24.
+// Their holes so far in from the edges. A flange is widened only where the
+// wall grows so fast within its thickness that it would come nearer its
+// edge than the rim, or its corner holes nearer the wall than the margin.
 constexpr double horn_hole_in = 10, joint_hole_in = 7;
+constexpr double rim = 2, hole_margin = 1;
 // The flanges' thickness is a third of a part shorter than this.
 constexpr double full_flanges_from = 3 * adapter_flange_mm;
 // Rings at most this far apart, and never fewer than this many.
@@ -50,15 +52,17 @@ double wall_reach(const AdapterRings& rings, const std::vector<double>& levels, 
   return reach;
 }
 
-// Holes near the four corners, `in` from both edges.
-Flange corner_flange(double bottom, double top, double side, double in) {
+// Holes near the four corners, `in` from both edges, clear of the wall
+// where it reaches out to `reach`.
+Flange corner_flange(double bottom, double top, double side, double in, double reach) {
+  side = std::max(side, 2 * (reach + adapter_screw_hole_mm / 2 + hole_margin + in));
   const double c = side / 2 - in;
   return {bottom, top, side, adapter_screw_hole_mm, {{c, c}, {-c, c}, {-c, -c}, {c, -c}}};
 }
 
 Flange driver_flange(const AdapterShape& shape, const BoltPattern& bolts, double top, double reach) {
   const double D = shape.D * adapter_mm_per_inch;
-  Flange f{0, top, std::max({bolts.circle + 2 * bolts.hole + 12, D + 30, 2 * (reach + driver_rim)}),
+  Flange f{0, top, std::max({bolts.circle + 2 * bolts.hole + 12, D + 30, 2 * (reach + rim)}),
            bolts.hole, {}};
   for (int k = 0; k < bolts.bolts; ++k) {
     const Point2 p = round_point(4 * k, 4 * bolts.bolts);
@@ -131,15 +135,16 @@ BoltFit plan_adapter(const AdapterShape& shape, const BoltPattern& bolts, double
   const AdapterRings rings(shape);
   const Flange driver = driver_flange(shape, bolts, flange, wall_reach(rings, plan.levels, 0, flange));
   const double throat = std::max(shape.W0, shape.H0) * adapter_mm_per_inch;
-  const double horn_side = std::max(throat + 50,
-                                    2 * (wall_reach(rings, plan.levels, height - flange, height) + horn_rim));
+  const Flange horn = corner_flange(height - flange, height, throat + 50, horn_hole_in,
+                                   wall_reach(rings, plan.levels, height - flange, height));
   Flange lower = driver;
   for (int k = 1; k <= count; ++k) {
     const double cut = height * k / count;
-    Flange upper = corner_flange(height - flange, height, horn_side, horn_hole_in);
+    Flange upper = horn;
     if (k < count) {
+      const double side = 2 * wall_reach(rings, plan.levels, cut, cut) + 24;
       const double reach = wall_reach(rings, plan.levels, cut - adapter_joint_mm, cut + adapter_joint_mm);
-      upper = corner_flange(cut - adapter_joint_mm, cut, 2 * (reach + joint_rim), joint_hole_in);
+      upper = corner_flange(cut - adapter_joint_mm, cut, side, joint_hole_in, reach);
     }
     plan.sections.push_back({lower, upper});
     lower = upper;
