@@ -121,10 +121,9 @@ void BM_ScreenPass(benchmark::State& state, Horn horn) {
 void BM_FilePass(benchmark::State& state, Horn horn) {
   open_test_console();
   DesignRecord& rec = record_for(horn);
-  TextBuffer line = {};
   run_counted(state, rec, [&] {
     rec.step = 0.1;
-    file_cycle(rec, line);
+    file_cycle(rec);
   });
   if (rec.step != 0.1) state.SkipWithError("the pass changed its step");
 }
