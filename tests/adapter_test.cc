@@ -143,6 +143,10 @@ INSTANTIATE_TEST_SUITE_P(
         // 0.1 inch of thickness left.
         Refusal{"TooThin", {12, 12, 2, 0, 10.81}, {},
                 "No adapter to print: its thickness at this length is under 3 mm, too thin."},
+        Refusal{"TooLarge", {1e70, 12, 2, 0, 0}, {},
+                "No adapter to print: at this length it would be over 10 m tall or wide."},
+        Refusal{"HolesTooSmall", {12, 12, 2, 0, 0}, {2, 76, 0.5},
+                "driver.txt: the bolt holes must be 1 mm or more, on a circle under 10 m."},
         Refusal{"HolesTooClose", {12, 12, 2, 0, 0}, {12, 35, 6.5},
                 "driver.txt: the bolt holes leave less than 3 mm between each other."},
         Refusal{"HolesAtTheExit", {12, 12, 2, 0, 0}, {2, 63.2, 6.5},

@@ -89,6 +89,8 @@ double outside(const AdapterRing& ring, Point2 p) {
 BoltFit bolt_fit(const AdapterRings& rings, const BoltPattern& bolts, double D, const Flange& f,
                  const std::vector<double>& levels) {
   if (bolts.bolts == 0) return BoltFit::fits;
+  if (bolts.hole < adapter_min_hole_mm || bolts.circle > adapter_max_size_mm)
+    return BoltFit::out_of_size;
   const double between = bolts.circle * std::sin(std::numbers::pi / bolts.bolts) - bolts.hole;
   if (bolts.bolts > 1 && between < adapter_bolt_material_mm) return BoltFit::too_close;
   if ((bolts.circle - bolts.hole - D) / 2 < adapter_bolt_material_mm) return BoltFit::at_exit;

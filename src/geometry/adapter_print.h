@@ -19,6 +19,10 @@ constexpr double adapter_screw_hole_mm = 4.5;    // wood screws, M4 bolts
 constexpr double adapter_min_height_mm = 3;      // anything thinner is no part
 constexpr double adapter_bolt_material_mm = 3;   // round each of the driver's holes
 constexpr double adapter_bed_gap_mm = 10;        // between sections on the bed
+// Beyond these the file's floats lose the part's small holes, or no
+// printer knows the part: no taller or wider, no smaller bolt hole.
+constexpr double adapter_max_size_mm = 10000;
+constexpr double adapter_min_hole_mm = 1;
 
 // A square plate centred on the axis, from `bottom` to `top`, with holes of
 // one diameter through it.
@@ -44,8 +48,9 @@ struct AdapterPlan {
 // How the driver's bolt pattern sits in its flange: it fits, or its holes
 // leave less than adapter_bolt_material_mm between each other or between
 // them and the driver's exit, or they run into the passage or the wall
-// above the flange, which would leave them no way through.
-enum class BoltFit { fits, too_close, at_exit, in_wall };
+// above the flange, which would leave them no way through, or they are
+// smaller than adapter_min_hole_mm or their circle wider than the part may be.
+enum class BoltFit { fits, too_close, at_exit, in_wall, out_of_size };
 
 // The part of a printable shape at least adapter_min_height_mm tall, cut
 // into the fewest sections no taller than print_height. The plan holds the

@@ -159,7 +159,8 @@ std::string adapter_stl(OutputJob& job, std::string& bytes) {
 // How many pieces to print, and how tall.
 std::string adapter_sections(OutputJob& job) {
   const AdapterPlan& plan = job.adapter().part.plan;
-  return text_of(", %zu section(s) up to %.1f mm tall", plan.sections.size(), plan.section_height);
+  return text_of(", %d section(s) up to %.1f mm tall", static_cast<int>(plan.sections.size()),
+                 plan.section_height);
 }
 
 std::string impedance_csv(OutputJob& job, std::string& bytes) {

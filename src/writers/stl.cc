@@ -79,9 +79,9 @@ void write_adapter_stl(std::string& out, const AdapterPart& part) {
   char header[header_size + 1];
   const double mm = adapter_mm_per_inch;
   std::snprintf(header, sizeof header,
-                "Bellform driver adapter mm: D=%.1f throat=%.1fx%.1f thickness=%.1f sections=%zu",
+                "Bellform driver adapter mm: D=%.1f throat=%.1fx%.1f thickness=%.1f sections=%d",
                 part.shape.D * mm, part.shape.W0 * mm, part.shape.H0 * mm, part.plan.height,
-                part.plan.sections.size());
+                static_cast<int>(part.plan.sections.size()));
   write_stl(out, mesh, header);
 }
 
