@@ -82,8 +82,11 @@ class OptionsTest(unittest.TestCase):
             (horn + ["--dxf", "a", "--dxf", "b"], 2, usage("--dxf is given twice"), []),
             (horn + ["--response-csv", "a"], 2,
              usage("the response needs the driver's parameters: --driver-file"), []),
+            (horn + ["--response-zma", "a"], 2,
+             usage("the response needs the driver's parameters: --driver-file"), []),
             (horn + ["--driver-file", "d", "--dxf", "a"], 2,
-             usage("--driver-file is the response's: it needs --response-csv or --response-svg"), []),
+             usage("--driver-file is the response's: it needs --response-csv, --response-svg,"
+                   " --response-frd or --response-zma"), []),
             (horn + ["--svg", "a", "--frobnicate"], 2, usage("unknown option '--frobnicate'"), []),
             (horn + ["--pdf", "a", "--paper", "a3"], 2, usage("--paper: 'a3' is not letter or a4"), []),
             (horn + ["--svg", "a", "--paper=a4"], 2, usage("--paper is the pages': it needs --pdf"), []),

@@ -81,7 +81,8 @@ class OutputJob {
   const std::string& fault(Need need);
 
   // What the user is told after a row's file: notes on the pass it was
-  // made from (a widened outline step), each said once by the front end.
+  // made from (a widened outline step, where the response's passband
+  // starts), each said once by the front end.
   std::vector<std::string> notes(const OutputRow& row);
 
  private:
@@ -116,7 +117,8 @@ struct OutputRow {
   const char* option;  // the command line's, followed by FILE
   const char* help;    // the option's line in --help
   const char* about;   // the file's line in --help's list of files
-  const char* notice;  // the dialogue's yellow line, %s the file
+  const char* notice;  // the dialogue's yellow line, %s the file; the rows
+                       // of one answer with the same notice share one line
   const char* kind;    // "Could not write the <kind> file <file>: why."
   Need need;
   // Appends the bytes; an empty sentence when made, otherwise why not.
