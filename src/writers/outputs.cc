@@ -17,22 +17,20 @@ namespace bellform {
 
 OutputJob::OutputJob(const DesignRecord& horn) : paper(paper_of(horn.units)), horn_(horn) {}
 
-void OutputJob::use_outline(const DesignRecord& rec) {
-  outline_ = {true, rec, {}};
-}
+void OutputJob::use_outline(const DesignRecord& rec) { outline_.value = rec; }
 
 void OutputJob::use_data_step(const DesignRecord& rec) {
-  data_ = {true, {rec, PassKind::file}, {}};
+  data_.value = DataPass{rec, PassKind::file};
 }
 
 // Each pass runs once, the first time it or its fault is asked for.
 template <class T>
 const T& OutputJob::made(Pass<T>& pass, void (OutputJob::*make)()) {
-  if (!pass.done) {
+  if (!pass.value) {
+    pass.value.emplace();
     (this->*make)();
-    pass.done = true;
   }
-  return pass.value;
+  return *pass.value;
 }
 
 const DataPass& OutputJob::data() { return made(data_, &OutputJob::make_data); }
@@ -46,7 +44,7 @@ const ImpedanceTable& OutputJob::impedance() {
 const ResponseTable& OutputJob::response() { return made(response_, &OutputJob::make_response); }
 
 void OutputJob::make_data() {
-  DataPass& d = data_.value;
+  DataPass& d = *data_.value;
   d.rec = horn_;
   d.rec.step = d.rec.units.first_step;
   d.kind = data_step != 0 ? PassKind::file : PassKind::screen;
@@ -54,33 +52,33 @@ void OutputJob::make_data() {
 }
 
 void OutputJob::make_outline() {
-  outline_.value = horn_;
-  outline_.value.step = horn_.units.outline_step;
+  *outline_.value = horn_;
+  outline_.value->step = horn_.units.outline_step;
   NullSink sink;
-  layout_pass(outline_.value, PassKind::outline, sink);
+  layout_pass(*outline_.value, PassKind::outline, sink);
 }
 
-void OutputJob::make_sheet() { sheet_.fault = lay_out_sheet(outline(), sheet_.value); }
+void OutputJob::make_sheet() { sheet_.fault = lay_out_sheet(outline(), *sheet_.value); }
 
 const std::string& OutputJob::pages_fault() { return pages(), pages_.fault; }
 
 void OutputJob::make_pages() {
   pages_.fault = fault(Need::sheet);
   if (pages_.fault.empty())
-    pages_.fault = plan_pages(sheet(), horn_.units.drawing, paper, pages_.value);
+    pages_.fault = plan_pages(sheet(), horn_.units.drawing, paper, *pages_.value);
 }
 
-void OutputJob::make_adapter() { adapter_.fault = write_adapter_stl(adapter_.value, horn_); }
+void OutputJob::make_adapter() { adapter_.fault = write_adapter_stl(*adapter_.value, horn_); }
 
 void OutputJob::make_impedance() {
-  impedance_.fault = throat_impedance(horn_.radii, horn_.L, horn_.D, impedance_.value);
+  impedance_.fault = throat_impedance(horn_.radii, horn_.L, horn_.D, *impedance_.value);
 }
 
 void OutputJob::make_response() {
   response_.fault = fault(Need::impedance);
   if (response_.fault.empty()) response_.fault = driver_file.response_fault;
   if (response_.fault.empty())
-    response_.fault = horn_response(impedance(), driver_file.driver, response_.value);
+    response_.fault = horn_response(impedance(), driver_file.driver, *response_.value);
 }
 
 const std::string& OutputJob::fault(Need need) {

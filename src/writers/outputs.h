@@ -7,6 +7,7 @@
 // file and option), and the write-failure table of tests/write_failure_test.cc.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,11 +29,11 @@ enum class Need { data_step, outline, sheet, adapter, impedance, response };
 struct OutputRow;
 
 // A shared pass, made once when first asked: its value, and an empty
-// sentence when it was made, otherwise why none can be.
+// sentence when it was made, otherwise why none can be. A pass never asked
+// for costs nothing.
 template <class T>
 struct Pass {
-  bool done = false;
-  T value{};
+  std::optional<T> value;
   std::string fault;
 };
 
