@@ -6,6 +6,7 @@
 #include "console/keys.h"
 #include "design/attributes.h"
 #include "dialogue.h"
+#include "dialogue/macro_command.h"
 
 namespace bellform::testing {
 namespace {
@@ -110,6 +111,8 @@ TEST_F(Macro, OnlyTheAnswersOnTheScreenAnswerTheQuestion) {
   EXPECT_EQ(banner_text + "  ** Quorvel **", row(0));
   EXPECT_EQ("Also: (D)-DXF (S)-SVG and pages (P)-STL adapter (I)-impedance (R)-response",
             row(1));
+  // A new answer must not push the line past the screen's last column.
+  EXPECT_LE(also_line().size(), 79u) << also_line();
   EXPECT_EQ("Macro for: (A)-AutoCAD script (G)-General CADD ?", row(2));
   EXPECT_EQ("", row(3));
   EXPECT_EQ(49, test_console::screen().cursor_x());
