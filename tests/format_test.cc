@@ -7,8 +7,8 @@
 #include <string>
 
 #include "design/texts.h"
+#include "writers/drawing_number.h"
 #include "writers/pdf_text.h"
-#include "writers/text_out.h"
 
 namespace bellform {
 namespace {

@@ -6,6 +6,8 @@
 
 #include "design/texts.h"
 #include "writers/drawing.h"
+#include "writers/drawing_number.h"
+#include "writers/svg_text.h"
 #include "writers/text_out.h"
 
 namespace bellform {
