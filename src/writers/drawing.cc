@@ -1,10 +1,8 @@
 #include "writers/drawing.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 
-#include "geometry/horn.h"
+#include "writers/horn_caption.h"
 
 namespace bellform {
 
@@ -84,21 +82,7 @@ std::string lay_out_sheet(const DesignRecord& rec, Sheet& sheet) {
   sheet.count = 2;
   include_in_bounds(sheet, panel.outline, false);
 
-  const Units& u = rec.units;
-  if (u.metric)
-    std::snprintf(sheet.caption, sizeof sheet.caption,
-                  "Top and bottom piece (above), side panel laid flat (below): two of each. "
-                  "Mouth %g x %g mm (W x H), throat %g mm, driver %g mm; "
-                  "piece %.1f mm long, angle %.1f Deg.; print at 100%%",
-                  u.shown(rec.W), u.shown(rec.H), u.shown(rec.T), u.shown(rec.D),
-                  u.shown(piece_length(rec.frame)), piece_angle(rec.frame));
-  else
-    std::snprintf(sheet.caption, sizeof sheet.caption,
-                  "Top and bottom piece (above), side panel laid flat (below): two of each. "
-                  "Mouth %g x %g In. (W x H), throat %g In., driver %g In.; "
-                  "piece %.2f In. long, angle %.1f Deg.; print at 100%%",
-                  rec.W, rec.H, rec.T, rec.D, piece_length(rec.frame),
-                  piece_angle(rec.frame));
+  sheet.caption = sheet_caption(rec);
   return "";
 }
 
@@ -108,7 +92,7 @@ SheetFrame sheet_frame(const Sheet& sheet, const DrawingUnits& units) {
   const double margin = units.margin;
   const double parts_width = sheet.max_x - sheet.min_x;
   const double text_width =
-      static_cast<double>(std::strlen(sheet.caption)) * units.text_size * 0.55;
+      static_cast<double>(sheet.caption.size()) * units.text_size * 0.55;
   SheetFrame f;
   f.left = sheet.min_x - margin;
   f.top = page_y(sheet.max_y) - margin;
