@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "geometry/measures.h"
+
 namespace bellform {
 
 namespace {
@@ -14,7 +16,7 @@ struct PaperSize {
 };
 
 constexpr PaperSize letter_paper = {8.5, 11.0, 0.5, 0.5, 1.5, points_per_inch};  // inches
-constexpr PaperSize a4_paper = {210.0, 297.0, 12.0, 12.0, 40.0, points_per_inch / 25.4};  // mm
+constexpr PaperSize a4_paper = {210.0, 297.0, 12.0, 12.0, 40.0, points_per_inch / mm_per_inch};  // mm
 
 // Windows of `window` that cover `length`, or 0 when over max_pdf_pages. A
 // sheet that is a whole number of windows, give or take the rounding of
