@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "writers/drawing_pdf.h"
+#include "writers/page_plan.h"
 #include "writers/text_out.h"
 
 namespace bellform {

@@ -57,7 +57,7 @@ void draw_map(TextOut& out, const PagePlan& plan) {
       if (plan.page_at(r, c))
         page_rectangle(out, left + c * cell_w, top - (r + 1) * cell_h, cell_w, cell_h, "f");
   out.add("0 g\n");
-  drawing(MapPen{out, l, left, top, l.scale / n}, *plan.sheet);
+  drawing(MapPen{out, l, left, top, l.scale / n}, plan.sheet);
   out.add("0.75 w\n");
   for (int r = 0; r < l.grid.rows; ++r)
     for (int c = 0; c < l.grid.columns; ++c)
