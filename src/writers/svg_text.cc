@@ -12,12 +12,13 @@ void svg_prologue(TextOut& out, const std::string& width, const std::string& hei
 
 namespace {
 
-// The length of the UTF-8 sequence at s[i], 0 when it is not one; the
-// forms XML refuses (controls but tab and line ends) count as not one.
+// The length of the UTF-8 sequence at s[i], 0 when it is not one: a byte
+// that starts none, a sequence cut short, an overlong form, a surrogate, or
+// past U+10FFFF.
 std::size_t utf8_length(const std::string& s, std::size_t i) {
   const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
   const unsigned char c = byte(i);
-  if (c < 0x80) return c >= 0x20 || c == '\t' || c == '\n' || c == '\r' ? 1 : 0;
+  if (c < 0x80) return 1;
   const std::size_t n = c >= 0xc2 && c <= 0xdf   ? 2
                         : c >= 0xe0 && c <= 0xef ? 3
                         : c >= 0xf0 && c <= 0xf4 ? 4
@@ -26,11 +27,19 @@ std::size_t utf8_length(const std::string& s, std::size_t i) {
   for (std::size_t k = 1; k < n; ++k)
     if ((byte(i + k) & 0xc0) != 0x80) return 0;
   const unsigned char d = byte(i + 1);
-  // Overlong forms, surrogates, and beyond U+10FFFF.
   if ((c == 0xe0 && d < 0xa0) || (c == 0xed && d >= 0xa0) || (c == 0xf0 && d < 0x90) ||
       (c == 0xf4 && d >= 0x90))
     return 0;
   return n;
+}
+
+// Whether XML takes the character of n bytes at s[i]: no control but tab
+// and line ends, and neither U+FFFE nor U+FFFF.
+bool xml_char(const std::string& s, std::size_t i, std::size_t n) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
+  if (n == 1) return byte(0) >= 0x20 || byte(0) == '\t' || byte(0) == '\n' || byte(0) == '\r';
+  // U+FFFE and U+FFFF: EF BF BE and EF BF BF.
+  return !(n == 3 && byte(0) == 0xef && byte(1) == 0xbf && byte(2) >= 0xbe);
 }
 
 }  // namespace
@@ -39,9 +48,9 @@ std::string xml_text(const std::string& text) {
   std::string out;
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t n = utf8_length(text, i);
-    if (n == 0) {
+    if (n == 0 || !xml_char(text, i, n)) {
       out += "\xef\xbf\xbd";
-      ++i;
+      i += n == 0 ? 1 : n;
       continue;
     }
     switch (text[i]) {

@@ -13,7 +13,9 @@ namespace bellform {
 void svg_prologue(TextOut& out, const std::string& width, const std::string& height,
                   const std::string& view_box, const std::string& title);
 
-// Text for an SVG: & < > " escaped, bytes that are not UTF-8 as U+FFFD.
+// Text for an SVG: & < > " escaped; each byte that is not UTF-8 (an
+// overlong form, a surrogate, past U+10FFFF) and each character XML refuses
+// (a control but tab and line ends, U+FFFE, U+FFFF) as U+FFFD.
 std::string xml_text(const std::string& text);
 
 }  // namespace bellform
