@@ -16,7 +16,8 @@ struct PaperSize {
 };
 
 constexpr PaperSize letter_paper = {8.5, 11.0, 0.5, 0.5, 1.5, points_per_inch};  // inches
-constexpr PaperSize a4_paper = {210.0, 297.0, 12.0, 12.0, 40.0, points_per_inch / mm_per_inch};  // mm
+constexpr PaperSize a4_paper = {210.0, 297.0, 12.0, 12.0, 40.0,
+                                points_per_inch / mm_per_inch};  // mm
 
 // In `tiles` the windows of `window` that cover `length`, at least one;
 // empty when they fit the file, otherwise why not. A sheet that is a whole
