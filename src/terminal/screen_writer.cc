@@ -11,7 +11,7 @@ namespace bellform {
 namespace {
 
 constexpr std::uint32_t unknown_cell = 0xFFFFFFFFu;
-constexpr std::uint32_t blank_cell = ' ' | (7u << 8);  // grey on black
+constexpr std::uint32_t blank_cell = ' ' | std::uint32_t{attr_normal} << 8;
 
 // A row of the model read as it lies in memory: each cell's byte and
 // attribute as byte | attr << 8, the padding between them masked out.
