@@ -100,6 +100,13 @@ class TerminalCapabilities {
   const char* erase_line() const { return el_; }
 
  private:
+  // load's steps: the strings and flags; the colour strings (true: sixteen
+  // colours to use); each console attribute's look; each byte's glyph.
+  void read_strings();
+  bool read_colours();
+  void make_looks(bool bright);
+  void make_glyphs(bool utf8);
+
   const char* cup_ = nullptr;
   const char* hpa_ = nullptr;
   const char* cub1_ = nullptr;
