@@ -15,15 +15,12 @@ constexpr std::uint32_t unknown_cell = 0xFFFFFFFFu;
 constexpr std::size_t no_way = static_cast<std::size_t>(-1);
 constexpr std::uint32_t blank_cell = ' ' | std::uint32_t{attr_normal} << 8;
 
-// A row of the model read as it lies in memory: each cell's byte and
-// attribute as byte | attr << 8, the padding between them masked out.
-static_assert(sizeof(Cell) == 4 && offsetof(Cell, ch) == 0 &&
-                  offsetof(Cell, attr) == 2,
-              "a cell is its byte, a padding byte and its attribute");
+// A row of the model as the writer keeps it: each cell's byte and attribute
+// as byte | attr << 8, put together from the two fields, so that neither the
+// padding between them nor the machine's byte order comes into it.
 void read_row(const Cell* cells, int count, std::uint32_t* keys) {
-  std::memcpy(keys, cells, sizeof *keys * count);
   for (int x = 0; x < count; ++x) {
-    keys[x] = (keys[x] & 0xFFu) | ((keys[x] >> 8) & 0xFFFF00u);
+    keys[x] = cells[x].ch | std::uint32_t{cells[x].attr} << 8;
   }
 }
 
