@@ -6,7 +6,7 @@
 
 #include "design/texts.h"
 #include "geometry/passband.h"
-#include "writers/chart.h"
+#include "writers/horn_caption.h"
 #include "writers/text_out.h"
 
 namespace bellform {

@@ -7,6 +7,7 @@
 // file and option), and the write-failure table of tests/write_failure_test.cc.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,11 +29,11 @@ enum class Need { data_step, outline, sheet, adapter, impedance, response };
 struct OutputRow;
 
 // A shared pass, made once when first asked: its value, and an empty
-// sentence when it was made, otherwise why none can be.
+// sentence when it was made, otherwise why none can be. A pass never asked
+// for costs nothing.
 template <class T>
 struct Pass {
-  bool done = false;
-  T value{};
+  std::optional<T> value;
   std::string fault;
 };
 
@@ -116,7 +117,8 @@ struct OutputRow {
   const char* answer;  // the answer's words on the Macro screen
   const char* option;  // the command line's, followed by FILE
   const char* help;    // the option's line in --help
-  const char* about;   // the file's line in --help's list of files
+  const char* about;   // the file's line in --help's list of files, before
+                       // the answer that writes it, "(M, A)"
   const char* notice;  // the dialogue's yellow line, %s the file; the rows
                        // of one answer with the same notice share one line
   const char* kind;    // "Could not write the <kind> file <file>: why."

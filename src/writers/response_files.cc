@@ -7,6 +7,8 @@
 #include "geometry/passband.h"
 #include "writers/chart.h"
 #include "writers/crossover_files.h"
+#include "writers/horn_caption.h"
+#include "writers/svg_text.h"
 #include "writers/text_out.h"
 
 namespace bellform {
