@@ -11,16 +11,20 @@ namespace {
 std::string roff(std::string_view text) {
   std::string out;
   for (char c : text) {
-    if (c == '-') out += "\\-";
-    else if (c == '\\') out += "\\e";
-    else out += c;
+    if (c == '-')
+      out += "\\-";
+    else if (c == '\\')
+      out += "\\e";
+    else
+      out += c;
   }
   return out;
 }
 
 // A line of the help as a sentence of the manual: a capital, a full stop.
 std::string sentence(std::string text) {
-  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
+  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+    text[0] = static_cast<char>(text[0] - 'a' + 'A');
   return text + ".";
 }
 
@@ -35,7 +39,8 @@ std::string file_list() {
   std::string list;
   for (const OutputRow& row : output_rows()) {
     const std::string answer = row.command == Command::file ? "F" : std::string("M, ") + row.key;
-    list += ".TP\n.I " + roff(row.file) + "\n" + sentence(roff(row.about) + " (" + answer + ")") + "\n";
+    list +=
+        ".TP\n.I " + roff(row.file) + "\n" + sentence(roff(row.about) + " (" + answer + ")") + "\n";
   }
   return list;
 }
