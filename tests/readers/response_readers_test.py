@@ -1,9 +1,8 @@
 #!/usr/bin/python3
-"""The response's files for crossover tools and its chart, for three horns:
-the FRD and ZMA read as such tools read them, against the CSV, against the
-independent reference, F6 against its definition on the CSV, and the
-chart's labels crossed by no curve (the SVG parsed, then rendered by
-rsvg-convert to see each label's text inside its ground).
+"""The response's files for three horns: the FRD and ZMA read as crossover
+tools read them, against the CSV and the independent reference, F6 against
+its definition on the CSV, and the chart's labels crossed by no curve (the
+SVG parsed; rendered by rsvg-convert, each label's text inside its ground).
 response_readers_test.py DATA DOCS BELLFORM"""
 
 import io
@@ -18,29 +17,25 @@ import readers
 
 DATA, DOCS, WRITER = (sys.argv[1:] + ["", "", ""])[:3]
 SVG = "{http://www.w3.org/2000/svg}"
-# Options, driver, reference, F6 and Fc as the files say them.
-CASES = (
-    (["--mouth", "12x12", "--throat", "2"], DOCS + "/example-driver.txt", "", 427, 283),
-    (["--mouth", "40x30", "--throat", "3", "--driver", "2"], DATA + "/woofer.txt", "-bass",
-     143, 103),
-    (["--mm", "--mouth", "600x450", "--throat", "50", "--driver", "64"],
-     DOCS + "/example-driver.txt", "-mm", 247, 174),
-)
-NUMBER = r"-?\d+\.\d+"
+# Options, driver, reference, and F6 and Fc as the files say them.
+CASES = ((["--mouth", "12x12", "--throat", "2"], DOCS + "/example-driver.txt", "", 427, 283),
+         (["--mouth", "40x30", "--throat", "3", "--driver", "2"], DATA + "/woofer.txt", "-bass",
+          143, 103),
+         (["--mm", "--mouth", "600x450", "--throat", "50", "--driver", "64"],
+          DOCS + "/example-driver.txt", "-mm", 247, 174))
 
 
-def crossover_rows(text, columns):
-    """A reader of the format: '*' comments first, then three numbers a line
-    split by single spaces, frequencies rising; the comments and the rows."""
-    comments, rows = [], []
-    for line in text.split("\n")[:-1]:
-        if line.startswith("*") and not rows:
-            comments.append(line)
-            continue
-        assert re.fullmatch(" ".join([NUMBER] * 3), line), line
-        rows.append([float(v) for v in line.split(" ")])
-        assert len(rows) == 1 or rows[-1][0] > rows[-2][0], line
-    assert text.endswith("\n") and "\r" not in text and comments[-1] == columns
+def crossover_rows(path, columns):
+    """The format: '*' comments first, then three numbers a line split by
+    single spaces, frequencies rising, line feeds alone."""
+    with open(path, newline="") as f:
+        text = f.read()
+    comments = re.match(r"(\*.*\n)*", text).group(0).splitlines()
+    lines = text[len("\n".join(comments)) + 1:].split("\n")
+    assert comments[-1] == columns and lines.pop() == "" and "\r" not in text
+    assert all(re.fullmatch(r"-?\d+\.\d+ -?\d+\.\d+ -?\d+\.\d+", line) for line in lines)
+    rows = [[float(v) for v in line.split(" ")] for line in lines]
+    assert all(a[0] < b[0] for a, b in zip(rows, rows[1:]))
     return comments, rows
 
 
@@ -50,41 +45,39 @@ def csv_rows(path):
 
 
 def f6(rows, Fc):
-    """F6 by its definition, on the CSV's rows: frequency, level first."""
+    """The lowest frequency from which the level stays within 6 dB of its
+    mean from 2 Fc to 4 Fc, up to 4 Fc."""
     band = [r[1] for r in rows if 2 * Fc <= r[0] <= 4 * Fc]
-    floor = sum(band) / len(band) - 6
-    below_top = [r for r in rows if r[0] <= 4 * Fc]
     start = None
-    for r in reversed(below_top):
-        if r[1] < floor:
-            break
+    for r in reversed([r for r in rows if r[0] <= 4 * Fc]):
+        if r[1] < sum(band) / len(band) - 6:
+            return start
         start = r[0]
     return start
 
 
-def segments(root):
-    """Every curve's and line's segments but the grid's, which has no stroke of its own."""
+def crossed(root, box):
+    """Whether a curve or a line (not the grid's, with no stroke of its own)
+    passes through the box, its segments sampled a quarter pixel apart."""
     for e in root.iter():
         if e.tag == SVG + "polyline":
             p = [tuple(map(float, xy.split(","))) for xy in e.get("points").split()]
-            yield from zip(p, p[1:])
         elif e.tag == SVG + "line" and e.get("stroke"):
-            yield (float(e.get("x1")), float(e.get("y1"))), (float(e.get("x2")), float(e.get("y2")))
-
-
-def crosses(a, b, box):
-    """Whether segment a-b meets the box (x0, y0, x1, y1): sampled finely."""
-    steps = int(max(abs(b[0] - a[0]), abs(b[1] - a[1])) * 4) + 1
-    for i in range(steps + 1):
-        x, y = a[0] + (b[0] - a[0]) * i / steps, a[1] + (b[1] - a[1]) * i / steps
-        if box[0] <= x <= box[2] and box[1] <= y <= box[3]:
-            return True
+            p = [(float(e.get("x1")), float(e.get("y1"))), (float(e.get("x2")), float(e.get("y2")))]
+        else:
+            continue
+        for a, b in zip(p, p[1:]):
+            n = int(max(abs(b[0] - a[0]), abs(b[1] - a[1])) * 4) + 1
+            for i in range(n + 1):
+                x, y = a[0] + (b[0] - a[0]) * i / n, a[1] + (b[1] - a[1]) * i / n
+                if box[0] <= x <= box[2] and box[1] <= y <= box[3]:
+                    return True
     return False
 
 
-def render(svg_bytes):
+def render(svg):
     from PIL import Image
-    png = subprocess.run(["rsvg-convert", "-f", "png"], input=svg_bytes, check=True,
+    png = subprocess.run(["rsvg-convert", "-f", "png"], input=svg, check=True,
                          capture_output=True, timeout=120).stdout
     return Image.open(io.BytesIO(png)).convert("RGB")
 
@@ -92,23 +85,19 @@ def render(svg_bytes):
 class Response(unittest.TestCase):
 
     def files(self, tmp, case):
-        options, driver = case[0], case[1]
-        names = {k: "%s/horn-response.%s" % (tmp, k) for k in ("csv", "svg", "frd", "zma")}
-        command = [WRITER, *options, "--driver-file", driver]
-        for kind, path in names.items():
-            command += ["--response-" + kind, path]
-        subprocess.run(command, check=True, timeout=120)
-        return names
+        command = [WRITER, *case[0], "--driver-file", case[1]]
+        for kind in ("csv", "svg", "frd", "zma"):
+            command += ["--response-" + kind, "%s/r.%s" % (tmp, kind)]
+        subprocess.run(command, check=True, timeout=120, capture_output=True)
+        return tmp + "/r."
 
     def test_crossover_files(self):
         for case in CASES:
             with self.subTest(case[0]), tempfile.TemporaryDirectory() as tmp:
-                names = self.files(tmp, case)
-                csv = csv_rows(names["csv"])
-                with open(names["frd"], newline="") as f:
-                    comments, frd = crossover_rows(f.read(), "* Freq(Hz) SPL(dB) Phase(deg)")
-                with open(names["zma"], newline="") as f:
-                    zcomments, zma = crossover_rows(f.read(), "* Freq(Hz) Impedance(ohm) Phase(deg)")
+                path = self.files(tmp, case)
+                csv = csv_rows(path + "csv")
+                comments, frd = crossover_rows(path + "frd", "* Freq(Hz) SPL(dB) Phase(deg)")
+                zcomments, zma = crossover_rows(path + "zma", "* Freq(Hz) Impedance(ohm) Phase(deg)")
                 self.assertEqual(comments[:-1], zcomments[:-1])
                 self.assertIn("* F6 %d Hz: within 6 dB of the passband from there up (Fc %d Hz)"
                               % case[3:], comments)
@@ -123,37 +112,28 @@ class Response(unittest.TestCase):
                         self.assertLess(abs((got[2] - want[5] + 180) % 360 - 180), 0.5, got)
 
     def test_chart_labels_are_crossed_by_no_curve(self):
+        from PIL import ImageChops
         for case in CASES:
             with self.subTest(case[0]), tempfile.TemporaryDirectory() as tmp:
-                with open(self.files(tmp, case)["svg"], "rb") as f:
+                with open(self.files(tmp, case) + "svg", "rb") as f:
                     svg = f.read()
                 root = ET.fromstring(svg)
                 group = root.find(SVG + "g")
-                children = list(group)
-                lines = list(segments(root))
-                whole = render(svg)
-                labels = 0
-                for i, e in enumerate(children[:-1]):
-                    text = children[i + 1]
-                    if e.tag != SVG + "rect" or e.get("x") is None or e.get("fill") != "#ffffff":
+                whole, labels = render(svg), 0
+                # A label: its white ground, then its text.
+                for i, (ground, text) in enumerate(zip(list(group), list(group)[1:])):
+                    if ground.tag != SVG + "rect" or ground.get("fill") != "#ffffff":
                         continue
                     labels += 1
-                    x, y = float(e.get("x")), float(e.get("y"))
-                    box = (x, y, x + float(e.get("width")), y + float(e.get("height")))
-                    self.assertFalse([s for s in lines if crosses(*s, box)], text.text)
-                    # Its text alone makes the pixels that change without it.
+                    x, y, w, h = (float(ground.get(k)) for k in ("x", "y", "width", "height"))
+                    self.assertFalse(crossed(root, (x, y, x + w, y + h)), text.text)
+                    # The pixels its text alone changes lie on its ground.
                     group.remove(text)
-                    ink = ink_box(whole, render(ET.tostring(root)))
+                    ink = ImageChops.difference(whole, render(ET.tostring(root))).getbbox()
                     group.insert(i + 1, text)
-                    self.assertTrue(ink and box[0] - 1 <= ink[0] and ink[2] <= box[2] + 1
-                                    and box[1] - 1 <= ink[1] and ink[3] <= box[3] + 1,
-                                    (text.text, ink, box))
+                    self.assertTrue(ink[0] >= x - 1 and ink[1] >= y - 1 and ink[2] <= x + w + 1
+                                    and ink[3] <= y + h + 1, (text.text, ink))
                 self.assertEqual(2, labels)
-
-
-def ink_box(a, b):
-    from PIL import ImageChops
-    return ImageChops.difference(a, b).getbbox()
 
 
 if __name__ == "__main__":
