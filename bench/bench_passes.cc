@@ -168,7 +168,8 @@ void BM_ThroatImpedance(benchmark::State& state, Horn horn) {
 }
 
 // The response of a driver (the example's numbers) at all 241 frequencies,
-// the throat impedance included, from the layout to the table.
+// the throat impedance and the chain run forward for the phase included,
+// from the layout to the table.
 void BM_Response(benchmark::State& state, Horn horn) {
   const DesignRecord& rec = record_for(horn);
   DriverFile file;

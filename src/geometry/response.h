@@ -7,12 +7,12 @@
 #include <string>
 
 #include "geometry/impedance.h"
+#include "geometry/measures.h"
 
 namespace bellform {
 
 // The air, and the speed of sound the cutoff uses, in metres.
 constexpr double air_density = 1.205;  // kg/m^3
-constexpr double metres_per_inch = 0.0254;
 constexpr double air_sound_speed = sound_speed * metres_per_inch;  // 335.28 m/s
 
 // A driver's parameters in SI. A chamber of volume 0 is no chamber.
@@ -44,6 +44,10 @@ struct ResponseRow {
   double impedance = 0;  // |Zet|, ohm
   double phase = 0;      // of Zet, degrees
   double excursion = 0;  // peak, mm
+  // Of the pressure the mouth's volume velocity gives as a point source,
+  // j w rho U / (2 pi r), the time of flight removed: degrees, e^{jwt}, so
+  // the travel through the horn lags and the phase falls with frequency.
+  double spl_phase = 0;
 };
 
 struct ResponseTable {

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "design/texts.h"
+#include "writers/chart_labels.h"
+#include "writers/svg_text.h"
 #include "writers/text_out.h"
 
 namespace bellform {
@@ -29,6 +30,8 @@ constexpr double overshoot = 0.125;  // of the value axis's span
 // The legend's keys, each a short line and its label, and their spacing.
 constexpr double key_spacing = 120;
 const char* const cutoff_style = "stroke=\"#2e8b57\" stroke-width=\"1.5\"";
+const char* const passband_style =
+    "stroke=\"#b35900\" stroke-width=\"1.5\" stroke-dasharray=\"6 3\"";
 
 struct Tick {
   double value;
@@ -110,17 +113,69 @@ void curves(TextOut& out, const Chart& chart, const ChartPanel& p, const char* c
 
 bool cutoff_on_axis(double Fc) { return Fc >= low_hz && Fc <= high_hz; }
 
-// The line where the cutoff falls, labelled with it in the top panel.
-void cutoff(TextOut& out, const ChartPanel& p, double Fc, bool labelled) {
-  if (!cutoff_on_axis(Fc)) return;
-  const double x = x_of(Fc);
-  out.put("<line x1=\"%.2f\" y1=\"%.2f\" x2=\"%.2f\" y2=\"%.2f\" %s/>\n", x, p.top, x, p.bottom,
-          cutoff_style);
-  if (!labelled) return;
-  // Beside the line, on the side with room for it.
-  const bool room_right = x + 80 < right;
-  out.put("<text x=\"%.2f\" y=\"%.2f\" text-anchor=\"%s\" fill=\"#2e8b57\">Fc %.0f Hz</text>\n",
-          room_right ? x + 5 : x - 5, p.top + 16, room_right ? "start" : "end", Fc);
+// A frequency marked by a line across every panel and named in the top one.
+struct Mark {
+  double hz;
+  const char* style;
+  const char* name;
+};
+
+std::vector<Mark> marks_of(const Chart& chart) {
+  std::vector<Mark> marks;
+  if (cutoff_on_axis(chart.Fc)) marks.push_back({chart.Fc, cutoff_style, "Fc"});
+  if (cutoff_on_axis(chart.F6)) marks.push_back({chart.F6, passband_style, "F6"});
+  return marks;
+}
+
+void mark_lines(TextOut& out, const ChartPanel& p, const std::vector<Mark>& marks) {
+  for (const Mark& m : marks)
+    out.put("<line x1=\"%.2f\" y1=\"%.2f\" x2=\"%.2f\" y2=\"%.2f\" %s/>\n", x_of(m.hz), p.top,
+            x_of(m.hz), p.bottom, m.style);
+}
+
+// What a panel's labels must keep clear of: its curves, levels and marks.
+LabelScene scene_of(const Chart& chart, const ChartPanel& p, const std::vector<Mark>& marks) {
+  LabelScene scene{{left, p.top, right, p.bottom}, {}, {}};
+  for (const ChartCurve& c : p.curves) {
+    std::vector<ChartPoint>& path = scene.paths.emplace_back();
+    for (int i = 0; i < chart.count; ++i)
+      path.push_back({x_of(chart.frequencies[i]), y_of(p, c.values[i])});
+  }
+  for (const ChartLevel& l : p.levels)
+    scene.paths.push_back({{left, y_of(p, l.value)}, {right, y_of(p, l.value)}});
+  for (const Mark& m : marks) scene.paths.push_back({{x_of(m.hz), p.top}, {x_of(m.hz), p.bottom}});
+  return scene;
+}
+
+// The colour of a line's style, for its label: what follows stroke="...".
+std::string colour_of(const char* style) {
+  const std::string s = style;
+  const std::size_t from = s.find("stroke=\"");
+  if (from == std::string::npos) return "#000000";
+  const std::size_t begin = from + 8;
+  return s.substr(begin, s.find('"', begin) - begin);
+}
+
+// A label on its white ground, which hides what runs beneath it.
+void label(TextOut& out, const LabelBox& b, const char* style, const std::string& text) {
+  out.put("<rect x=\"%.2f\" y=\"%.2f\" width=\"%.2f\" height=\"%.2f\" fill=\"#ffffff\"/>\n",
+          b.left, b.top, b.right - b.left, b.bottom - b.top);
+  out.put("<text x=\"%.2f\" y=\"%.2f\" fill=\"%s\">%s</text>\n", b.text_x(), b.baseline(),
+          colour_of(style).c_str(), text.c_str());
+}
+
+// The marks' names in the top panel, then the levels' labels, each placed
+// clear of the curves and of the labels before it.
+void labels(TextOut& out, const Chart& chart, const ChartPanel& p, const std::vector<Mark>& marks,
+            bool top) {
+  LabelScene scene = scene_of(chart, p, marks);
+  for (const Mark& m : top ? marks : std::vector<Mark>{}) {
+    const std::string text = text_of("%s %.0f Hz", m.name, m.hz);
+    label(out, mark_label(scene, x_of(m.hz), label_width(text)), m.style, text);
+  }
+  for (const ChartLevel& l : p.levels)
+    if (!l.label.empty())
+      label(out, level_label(scene, y_of(p, l.value), label_width(l.label)), l.style, l.label);
 }
 
 // Beneath the panels: a cutoff off the axis, the legend and the note.
@@ -174,73 +229,16 @@ void head(TextOut& out, const Chart& chart) {
 void write_chart(std::string& bytes, const Chart& chart) {
   TextOut out(bytes);
   head(out, chart);
+  const std::vector<Mark> marks = marks_of(chart);
   for (std::size_t i = 0; i < chart.panels.size(); ++i) {
     const ChartPanel& p = chart.panels[i];
     grid(out, p, i + 1 == chart.panels.size());
     curves(out, chart, p, clip_id(i).c_str());
-    cutoff(out, p, chart.Fc, i == 0);
+    mark_lines(out, p, marks);
+    labels(out, chart, p, marks, i == 0);
   }
   footer(out, chart);
   out.add("</g>\n</svg>\n");
-}
-
-std::string horn_words(const DesignRecord& rec) {
-  const Units& u = rec.units;
-  // Room for any double in full: the length is the one number in %f.
-  char text[1024];
-  const int n = std::snprintf(text, sizeof text, "mouth %g wide x %g high, throat %g, driver %g, ",
-                              u.shown(rec.W), u.shown(rec.H), u.shown(rec.T), u.shown(rec.D));
-  if (u.metric)
-    std::snprintf(text + n, sizeof text - n, "length %.1f mm", u.shown(rec.L));
-  else
-    std::snprintf(text + n, sizeof text - n, "length %.2f In.", rec.L);
-  return text;
-}
-
-namespace {
-
-// The length of the UTF-8 sequence at s[i], 0 when it is not one; the
-// forms XML refuses (controls but tab and line ends) count as not one.
-std::size_t utf8_length(const std::string& s, std::size_t i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-  const unsigned char c = byte(i);
-  if (c < 0x80) return c >= 0x20 || c == '\t' || c == '\n' || c == '\r' ? 1 : 0;
-  const std::size_t n = c >= 0xc2 && c <= 0xdf   ? 2
-                        : c >= 0xe0 && c <= 0xef ? 3
-                        : c >= 0xf0 && c <= 0xf4 ? 4
-                                                 : 0;
-  if (n == 0 || i + n > s.size()) return 0;
-  for (std::size_t k = 1; k < n; ++k)
-    if ((byte(i + k) & 0xc0) != 0x80) return 0;
-  const unsigned char d = byte(i + 1);
-  // Overlong forms, surrogates, and beyond U+10FFFF.
-  if ((c == 0xe0 && d < 0xa0) || (c == 0xed && d >= 0xa0) || (c == 0xf0 && d < 0x90) ||
-      (c == 0xf4 && d >= 0x90))
-    return 0;
-  return n;
-}
-
-}  // namespace
-
-std::string xml_text(const std::string& text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t n = utf8_length(text, i);
-    if (n == 0) {
-      out += "\xef\xbf\xbd";
-      ++i;
-      continue;
-    }
-    switch (text[i]) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out.append(text, i, n);
-    }
-    i += n;
-  }
-  return out;
 }
 
 }  // namespace bellform

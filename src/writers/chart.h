@@ -1,14 +1,13 @@
 // A chart over frequency as an SVG picture: one or more panels stacked over
 // one log frequency axis (20 Hz to 20 kHz), each with its value axis and
-// grid and its curves, the cutoff line in each, a title, a legend and a
-// note. The picture has a fixed size in px; curves are told apart by their
+// grid and its curves, the cutoff line in each (and F6's, where the horn
+// starts to work), a title, a legend and a note. Labels are never crossed
+// by a curve. The picture has a fixed size in px; curves are told apart by their
 // dash as well as their colour, so a grey print keeps them apart.
 #pragma once
 
 #include <string>
 #include <vector>
-
-#include "design/record.h"
 
 namespace bellform {
 
@@ -27,6 +26,7 @@ struct ChartCurve {
 struct ChartLevel {
   double value;
   const char* style;
+  std::string label = "";  // beside the line in its colour, or none; XML-safe
 };
 
 struct ChartPanel {
@@ -52,6 +52,7 @@ struct Chart {
   int count = 0;
   std::vector<ChartPanel> panels;  // top to bottom
   double Fc = 0;              // the cutoff line; off the axis named beneath
+  double F6 = 0;              // marked as Fc is, when on the axis; 0: none
   std::vector<ChartKey> keys;  // the legend, left to right beneath
   const char* note = "";      // beneath, on the right
   bool note_below_keys = false;  // on a line of its own, for a long legend
@@ -59,12 +60,5 @@ struct Chart {
 
 // Appends the chart.
 void write_chart(std::string& out, const Chart& chart);
-
-// The horn as the user typed it, in the user's unit, for a chart's title:
-// "mouth 12 wide x 12 high, throat 2, driver 2, length 10.91 In.".
-std::string horn_words(const DesignRecord& rec);
-
-// Text for an SVG: & < > " escaped, bytes that are not UTF-8 as U+FFFD.
-std::string xml_text(const std::string& text);
 
 }  // namespace bellform

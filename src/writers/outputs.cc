@@ -6,6 +6,7 @@
 #include "design/horn_response.h"
 #include "design/report.h"
 #include "design/steps.h"
+#include "writers/crossover_files.h"
 #include "writers/data_file.h"
 #include "writers/impedance_files.h"
 #include "writers/response_files.h"
@@ -17,22 +18,20 @@ namespace bellform {
 
 OutputJob::OutputJob(const DesignRecord& horn) : paper(paper_of(horn.units)), horn_(horn) {}
 
-void OutputJob::use_outline(const DesignRecord& rec) {
-  outline_ = {true, rec, {}};
-}
+void OutputJob::use_outline(const DesignRecord& rec) { outline_.value = rec; }
 
 void OutputJob::use_data_step(const DesignRecord& rec) {
-  data_ = {true, {rec, PassKind::file}, {}};
+  data_.value = DataPass{rec, PassKind::file};
 }
 
 // Each pass runs once, the first time it or its fault is asked for.
 template <class T>
 const T& OutputJob::made(Pass<T>& pass, void (OutputJob::*make)()) {
-  if (!pass.done) {
+  if (!pass.value) {
+    pass.value.emplace();
     (this->*make)();
-    pass.done = true;
   }
-  return pass.value;
+  return *pass.value;
 }
 
 const DataPass& OutputJob::data() { return made(data_, &OutputJob::make_data); }
@@ -49,7 +48,7 @@ const ImpedanceTable& OutputJob::impedance() {
 const ResponseTable& OutputJob::response() { return made(response_, &OutputJob::make_response); }
 
 void OutputJob::make_data() {
-  DataPass& d = data_.value;
+  DataPass& d = *data_.value;
   d.rec = horn_;
   d.rec.step = d.rec.units.first_step;
   d.kind = data_step != 0 ? PassKind::file : PassKind::screen;
@@ -57,41 +56,41 @@ void OutputJob::make_data() {
 }
 
 void OutputJob::make_outline() {
-  outline_.value = horn_;
-  outline_.value.step = horn_.units.outline_step;
+  *outline_.value = horn_;
+  outline_.value->step = horn_.units.outline_step;
   NullSink sink;
-  layout_pass(outline_.value, PassKind::outline, sink);
+  layout_pass(*outline_.value, PassKind::outline, sink);
 }
 
-void OutputJob::make_sheet() { sheet_.fault = lay_out_sheet(outline(), sheet_.value); }
+void OutputJob::make_sheet() { sheet_.fault = lay_out_sheet(outline(), *sheet_.value); }
 
 const std::string& OutputJob::pages_fault() { return pages(), pages_.fault; }
 
 void OutputJob::make_pages() {
   pages_.fault = fault(Need::sheet);
   if (pages_.fault.empty())
-    pages_.fault = plan_pages(sheet(), horn_.units.drawing, paper, pages_.value);
+    pages_.fault = plan_pages(sheet(), horn_.units.drawing, paper, *pages_.value);
 }
 
 void OutputJob::make_adapter_shape() {
-  adapter_shape_.fault = adapter_shape_of(horn_, adapter_shape_.value);
+  adapter_shape_.fault = adapter_shape_of(horn_, *adapter_shape_.value);
 }
 
 void OutputJob::make_adapter() {
-  AdapterFile& file = adapter_.value;
+  AdapterFile& file = *adapter_.value;
   adapter_.fault = adapter_part(horn_, driver_file, file.part);
   if (adapter_.fault.empty()) write_adapter_stl(file.bytes, file.part);
 }
 
 void OutputJob::make_impedance() {
-  impedance_.fault = throat_impedance(horn_.radii, horn_.L, horn_.D, impedance_.value);
+  impedance_.fault = throat_impedance(horn_.radii, horn_.L, horn_.D, *impedance_.value);
 }
 
 void OutputJob::make_response() {
   response_.fault = fault(Need::impedance);
   if (response_.fault.empty()) response_.fault = driver_file.response_fault;
   if (response_.fault.empty())
-    response_.fault = horn_response(impedance(), driver_file.driver, response_.value);
+    response_.fault = horn_response(impedance(), driver_file.driver, *response_.value);
 }
 
 const std::string& OutputJob::fault(Need need) {
@@ -112,6 +111,9 @@ std::vector<std::string> OutputJob::notes(const OutputRow& row) {
   std::vector<std::string> said;
   const bool draws_outline = row.need == Need::outline || row.need == Need::sheet;
   if (draws_outline && outline().step_widened) said.push_back(widened_step_note(outline()));
+  // Where the horn starts to work with this driver, against the report's Fc.
+  if (row.need == Need::response)
+    said.push_back(passband_sentence(response(), first_screen_cutoff(horn_)));
   return said;
 }
 
@@ -184,43 +186,63 @@ std::string response_svg(OutputJob& job, std::string& bytes) {
   return "";
 }
 
+std::string response_frd(OutputJob& job, std::string& bytes) {
+  write_response_frd(bytes, job.response(), job.driver_file.driver, job.driver_file.name,
+                     job.horn(), first_screen_cutoff(job.horn()));
+  return "";
+}
+
+std::string response_zma(OutputJob& job, std::string& bytes) {
+  write_response_zma(bytes, job.response(), job.driver_file.driver, job.driver_file.name,
+                     job.horn(), first_screen_cutoff(job.horn()));
+  return "";
+}
+
 constexpr OutputRow rows[] = {
     {data_file_name, 0, nullptr, "--txt", "the data file, as F writes it (bellform.txt)",
-     "the report with every station and the jig dimensions (F)", "Data file is: %s", "data",
+     "the report with every station and the jig dimensions", "Data file is: %s", "data",
      Need::data_step, data_file, Command::file},
     {"horn.scr", 'A', "AutoCAD script", "--scr", "the AutoCAD script, as M then A writes it (horn.scr)",
-     "the outline of a top or bottom piece: AutoCAD script (M, A)", "Macro file is: %s",
+     "the outline of a top or bottom piece: AutoCAD script", "Macro file is: %s",
      "macro", Need::outline, autocad},
     {"horn.mcr", 'G', "General CADD", "--mcr", "the General CADD macro, as M then G (horn.mcr)",
-     "the same outline as a General CADD macro (M, G)", "Macro file is: %s", "macro",
+     "the same outline as a General CADD macro", "Macro file is: %s", "macro",
      Need::outline, general_cadd},
     {"horn.dxf", 'D', "DXF", "--dxf", "the DXF drawing, as M then D (horn.dxf)",
-     "the piece and a side panel laid flat, a DXF drawing (M, D)", "Drawing file is: %s",
+     "the piece and a side panel laid flat, a DXF drawing", "Drawing file is: %s",
      "drawing", Need::sheet, dxf},
     {"horn.svg", 'S', "SVG and pages", "--svg", "the SVG template, as M then S (horn.svg)",
-     "the same as an SVG template that prints at full size (M, S)", "Drawing file is: %s",
+     "the same as an SVG template that prints at full size", "Drawing file is: %s",
      "drawing", Need::sheet, svg},
     {"horn-pages.pdf", 'S', "SVG and pages", "--pdf", "its pages to print, as M then S (horn-pages.pdf)",
-     "the template tiled on Letter pages, A4 with --mm (M, S)", "Pages to print are: %s",
+     "the template tiled on Letter pages, A4 with --mm", "Pages to print are: %s",
      "drawing", Need::sheet, pages},
     {"horn-adapter.stl", 'P', "STL adapter", "--stl",
      "the driver adapter to print, as M then P (horn-adapter.stl)",
-     "the round-to-square driver adapter to 3D print, STL (M, P)",
+     "the round-to-square driver adapter to 3D print, STL",
      "Adapter to print is: %s", "adapter", Need::adapter, adapter_stl, Command::macro,
      adapter_sections},
     {"horn-impedance.csv", 'I', "impedance", "--impedance-csv", "the throat impedance table, as M then I",
-     "the throat impedance over frequency, a table (M, I)", "Impedance table is: %s",
+     "the throat impedance over frequency, a table", "Impedance table is: %s",
      "impedance", Need::impedance, impedance_csv},
     {"horn-impedance.svg", 'I', "impedance", "--impedance-svg", "the throat impedance chart, as M then I",
-     "the same as a chart (M, I)", "Impedance chart is: %s", "impedance", Need::impedance,
+     "the same as a chart", "Impedance chart is: %s", "impedance", Need::impedance,
      impedance_svg},
     {"horn-response.csv", 'R', "response", "--response-csv",
      "the driver's response, a table, as M then R",
-     "your driver's level, impedance and excursion, a table (M, R)",
+     "your driver's level, impedance and excursion, a table",
      "Response table is: %s", "response", Need::response, response_csv},
     {"horn-response.svg", 'R', "response", "--response-svg",
-     "the same as a chart, as M then R", "the same as a chart (M, R)",
+     "the same as a chart, as M then R", "the same as a chart",
      "Response chart is: %s", "response", Need::response, response_svg},
+    {"horn-response.frd", 'R', "response", "--response-frd",
+     "the level and its phase, FRD, as M then R",
+     "the level and its phase for crossover tools, FRD",
+     "For crossover tools: %s", "response", Need::response, response_frd},
+    {"horn-response.zma", 'R', "response", "--response-zma",
+     "the impedance and its phase, ZMA, as M then R",
+     "the impedance and its phase for crossover tools, ZMA",
+     "For crossover tools: %s", "response", Need::response, response_zma},
 };
 
 const OutputRow& row_made_by(std::string (*make)(OutputJob&, std::string&)) {
@@ -249,8 +271,8 @@ std::vector<const OutputRow*> rows_for(Command command, char key) {
   return found;
 }
 
-std::string notice_text(const OutputRow& row, OutputJob& job) {
-  return text_of(row.notice, row.file) + (row.made ? row.made(job) : "");
+std::string notice_text(const OutputRow& row, OutputJob& job, const std::string& files) {
+  return text_of(row.notice, files.c_str()) + (row.made ? row.made(job) : "");
 }
 
 std::string not_written_text(const OutputRow& row, const std::string& why) {

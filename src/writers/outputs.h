@@ -7,6 +7,7 @@
 // file and option), and the write-failure table of tests/write_failure_test.cc.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -30,11 +31,11 @@ enum class Need { data_step, outline, sheet, adapter_shape, adapter, impedance, 
 struct OutputRow;
 
 // A shared pass, made once when first asked: its value, and an empty
-// sentence when it was made, otherwise why none can be.
+// sentence when it was made, otherwise why none can be. A pass never asked
+// for costs nothing.
 template <class T>
 struct Pass {
-  bool done = false;
-  T value{};
+  std::optional<T> value;
   std::string fault;
 };
 
@@ -90,7 +91,8 @@ class OutputJob {
   const std::string& fault(Need need);
 
   // What the user is told after a row's file: notes on the pass it was
-  // made from (a widened outline step), each said once by the front end.
+  // made from (a widened outline step, where the response's passband
+  // starts), each said once by the front end.
   std::vector<std::string> notes(const OutputRow& row);
 
  private:
@@ -126,8 +128,10 @@ struct OutputRow {
   const char* answer;  // the answer's words on the Macro screen
   const char* option;  // the command line's, followed by FILE
   const char* help;    // the option's line in --help
-  const char* about;   // the file's line in --help's list of files
-  const char* notice;  // the dialogue's yellow line, %s the file
+  const char* about;   // the file's line in --help's list of files, before
+                       // the answer that writes it, "(M, A)"
+  const char* notice;  // the dialogue's yellow line, %s the file; the rows
+                       // of one answer with the same notice share one line
   const char* kind;    // "Could not write the <kind> file <file>: why."
   Need need;
   // Appends the bytes; an empty sentence when made, otherwise why not.
@@ -149,8 +153,8 @@ const OutputRow* output_for_option(std::string_view option);
 // The rows one answer writes: F's file, or the Macro screen's key.
 std::vector<const OutputRow*> rows_for(Command command, char key = 0);
 
-// The dialogue's yellow line for a file written.
-std::string notice_text(const OutputRow& row, OutputJob& job);
+// The dialogue's yellow line for the row's files written, named in `files`.
+std::string notice_text(const OutputRow& row, OutputJob& job, const std::string& files);
 
 // The dialogue's red line for a file not written: its kind, its name and why.
 std::string not_written_text(const OutputRow& row, const std::string& why);

@@ -11,13 +11,14 @@
 namespace bellform {
 
 // Appends the table: a line of column names, then one line a frequency,
-// "%.2f,%.2f,%.3f,%.2f,%.4f".
+// "%.2f,%.2f,%.3f,%.2f,%.4f,%.2f", the last the level's phase as the FRD
+// file gives it.
 void write_response_csv(std::string& out, const ResponseTable& table);
 
 // Appends the chart, 800 x 850 px: three panels over one log frequency
 // axis from 20 Hz to 20 kHz (sound level in a window 50 dB tall, the
 // impedance from 0 with Re dotted, the excursion from 0), the cutoff Fc
-// the screen report prints in each, and a title with the horn as the user
+// the screen report prints and F6 from it in each, and a title with the horn as the user
 // typed it and `driver_name` (as the user gave it) at the driver's Eg.
 void write_response_svg(std::string& out, const ResponseTable& table, const DriverParams& driver,
                         const std::string& driver_name, const DesignRecord& rec, double Fc);
