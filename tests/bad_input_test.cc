@@ -300,7 +300,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "driver.txt, line 2: Bl must be a number above 0.",
                 {"--driver-file", "driver.txt", "--response-csv", "r.csv"}},
         Refused{"12\r12\r2\r\r", "Rdrivr.txt\r", nullptr,
-                "Could not read the driver file drivr.txt.",
+                "Could not read the driver file drivr.txt: No such file or directory.",
                 {"--driver-file", "drivr.txt", "--response-svg", "r.svg"}},
         Refused{"12\r12\r2\r\r-5\r", "R", "Re=6\nBl=9\nSd=20\nMmd=2\nCms=0.02\nRms=1\n",
                 "Nothing to compute: the horn has no length.",
