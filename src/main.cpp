@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
     case Action::refuse:
       std::fputs(bellform::refusal_text(options).c_str(), stderr);
       return 2;
-    case Action::compute: return bellform::run_command_line(options);
+    case Action::compute: return bellform::run_command_line(options, stderr);
     case Action::dialogue: break;
   }
   return bellform::design_loop(options.millimetres ? bellform::metric_units

@@ -212,7 +212,7 @@ TEST_F(BadInput, AReadOnlyDataFileIsReportedAndKept) {
   fs::permissions(dir(), fs::perms::all);
   const std::optional<std::string> seen = as_ordinary_user([this] { return file_cycle(); });
   if (!seen) GTEST_SKIP() << "no user to whom the permission bits apply";
-  EXPECT_EQ("Could not write the data file bellform.txt.|kept", *seen);
+  EXPECT_EQ("Could not write the data file bellform.txt: Permission denied.|kept", *seen);
 }
 
 // Everyone may read and enter the directory, no one may add to it.
@@ -236,8 +236,8 @@ TEST_F(BadInput, AReadOnlyDirectoryIsReportedForEveryFile) {
     return rows + "|" + row(1) + "|" + std::to_string(fs::exists("horn.mcr"));
   });
   if (!seen) GTEST_SKIP() << "no user to whom the permission bits apply";
-  EXPECT_EQ("Could not write the data file bellform.txt.|4|"
-            "Could not write the macro file horn.mcr.|0", *seen);
+  EXPECT_EQ("Could not write the data file bellform.txt: Permission denied.|4|"
+            "Could not write the macro file horn.mcr: Permission denied.|0", *seen);
 }
 
 // A directory that takes no new file, holding a file that may be written:
@@ -285,10 +285,9 @@ TEST_P(RefusedOutputs, SayWhyAndWriteNothing) {
   EXPECT_EQ(attr_red, attr_at(0, at));
   std::vector<const char*> argv = {"bellform", "--mouth", "12x12", "--throat", "2"};
   argv.insert(argv.end(), r.options.begin(), r.options.end());
-  ::testing::internal::CaptureStderr();
-  EXPECT_EQ(1, run_command_line(read_options(static_cast<int>(argv.size()), argv.data())));
-  EXPECT_EQ(std::string("bellform: ") + r.red_line + "\n",
-            ::testing::internal::GetCapturedStderr());
+  std::string said;
+  EXPECT_EQ(1, run_command(argv, &said));
+  EXPECT_EQ(std::string("bellform: ") + r.red_line + "\n", said);
   for (const auto& e : fs::directory_iterator(dir()))
     EXPECT_EQ("driver.txt", e.path().filename().string());
 }

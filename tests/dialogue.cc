@@ -5,6 +5,8 @@
 #include <random>
 #include <sstream>
 
+#include "cli/command_line.h"
+#include "cli/options.h"
 #include "dialogue/design_loop.h"
 
 namespace bellform::testing {
@@ -31,6 +33,31 @@ std::string read_file(const fs::path& path) {
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+int run_command(const std::vector<const char*>& argv, std::string* messages) {
+  const Options options = read_options(static_cast<int>(argv.size()), argv.data());
+  if (options.action != Action::compute) {
+    if (messages) *messages = refusal_text(options);
+    return 2;
+  }
+  std::FILE* said = std::tmpfile();
+  const int status = run_command_line(options, said ? said : stderr);
+  if (said) {
+    std::rewind(said);
+    std::string text;
+    for (int c; (c = std::fgetc(said)) != EOF;) text += static_cast<char>(c);
+    std::fclose(said);
+    if (messages) *messages = text;
+  }
+  return status;
+}
+
+std::string answer_keys(const OutputRow& row, const char* driver_file, const char* step) {
+  if (row.command == Command::file) return std::string("F\r") + step + "\r";
+  std::string keys = std::string("M\r") + row.key;
+  if (row.need == Need::response) keys += std::string(driver_file) + "\r";
+  return keys;
 }
 
 std::string example_file(const char* name) {

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "design/units.h"
+#include "writers/outputs.h"
 #include "test_platform/test_console.h"
 
 namespace bellform::testing {
@@ -50,6 +51,16 @@ int row_reading(const std::string& text);
 // build sets (CMakeLists.txt).
 inline const std::string banner_text =
     std::string("** Bellform Version ") + BELLFORM_VERSION + " - 32 bit **";
+
+// The command line on these arguments (the program's name first), in the
+// current directory: its exit status, 2 for arguments it refuses; what it
+// says on standard error in `messages` when asked.
+int run_command(const std::vector<const char*>& argv, std::string* messages = nullptr);
+
+// The keys that ask for a row's file at the command line under a report: F
+// and the step, or M and the Macro screen's answer (R and then the driver
+// file's name).
+std::string answer_keys(const OutputRow& row, const char* driver_file, const char* step);
 
 // The answers for the worked example: 12, 12, 2 and Enter for the driver.
 constexpr const char* worked_example = "12\r12\r2\r\r";

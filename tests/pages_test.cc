@@ -22,7 +22,7 @@ TEST_P(PageCount, CoverTheSheetAndLeaveOutBlankWindows) {
   const Pages& p = GetParam();
   std::vector<const char*> argv = {"bellform", "--pdf", "p.pdf", "--svg", "p.svg"};
   argv.insert(argv.end(), p.horn.begin(), p.horn.end());
-  ASSERT_EQ(0, run_command_line(read_options(static_cast<int>(argv.size()), argv.data())));
+  ASSERT_EQ(0, run_command(argv));
   const std::string pdf = file("p.pdf"), n = std::to_string(p.pages);
   EXPECT_NE(std::string::npos, pdf.find("/Count " + n + " >>"));
   const std::string map = p.scale ? std::string("(Map of the pages, ") + p.scale + " - not at true"

@@ -1,7 +1,8 @@
 // Every file the program writes, when it cannot be written: the dialogue's
-// red line, the command line's reason and status 1, the old file as it was
-// and nothing left beside it; the other file of the same answer (S, I) is
-// written all the same, unless every write fails. A new output is a row.
+// red line with the system's reason, the command line's reason and status
+// 1, the old file as it was and nothing left beside it; the other files of
+// the same answer are written all the same, unless every write fails. The
+// cases are the rows of the table of outputs: a new output is tried here.
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -10,40 +11,14 @@
 #include <tuple>
 #include <vector>
 
-#include "cli/command_line.h"
-#include "cli/options.h"
 #include "design/attributes.h"
 #include "dialogue.h"
+#include "writers/outputs.h"
 
 namespace bellform::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Output {
-  const char* keys;    // typed after the worked example
-  const char* option;  // the command line's, given the default name
-  const char* file;
-  const char* red_line;
-};
-
-const Output outputs[] = {
-    {"F\r0.5\r", "--txt", "bellform.txt", "Could not write the data file bellform.txt."},
-    {"M\rA", "--scr", "horn.scr", "Could not write the macro file horn.scr."},
-    {"M\rG", "--mcr", "horn.mcr", "Could not write the macro file horn.mcr."},
-    {"M\rD", "--dxf", "horn.dxf", "Could not write the drawing file horn.dxf."},
-    {"M\rS", "--svg", "horn.svg", "Could not write the drawing file horn.svg."},
-    {"M\rS", "--pdf", "horn-pages.pdf", "Could not write the drawing file horn-pages.pdf."},
-    {"M\rI", "--impedance-csv", "horn-impedance.csv",
-     "Could not write the impedance file horn-impedance.csv."},
-    {"M\rI", "--impedance-svg", "horn-impedance.svg",
-     "Could not write the impedance file horn-impedance.svg."},
-    {"M\rP", "--stl", "horn-adapter.stl", "Could not write the adapter file horn-adapter.stl."},
-    {"M\rRdriver.txt\r", "--response-csv", "horn-response.csv",
-     "Could not write the response file horn-response.csv."},
-    {"M\rRdriver.txt\r", "--response-svg", "horn-response.svg",
-     "Could not write the response file horn-response.svg."},
-};
 
 // Every write fails (a full disk), every close (a full network disk), a
 // directory has the file's name, or the name links to /dev/full.
@@ -58,23 +33,17 @@ const How hows[] = {How::write, How::close, How::directory,
 const std::string old_text = "the old file, longer than the new one\n";
 
 class Unwritable : public Dialogue,
-                   public ::testing::WithParamInterface<std::tuple<Output, How>> {
+                   public ::testing::WithParamInterface<std::tuple<const OutputRow*, How>> {
  protected:
-  const Output& out() const { return std::get<0>(GetParam()); }
+  const OutputRow& out() const { return *std::get<0>(GetParam()); }
   How how() const { return std::get<1>(GetParam()); }
-  // This output and the others its keys write.
-  std::vector<Output> same_keys() const {
-    std::vector<Output> found;
-    for (const Output& o : outputs)
-      if (std::string(o.keys) == out().keys) found.push_back(o);
-    return found;
-  }
+  // This output and the others its answer writes.
+  std::vector<const OutputRow*> same_answer() const { return rows_for(out().command, out().key); }
 
   void SetUp() override {
     Dialogue::SetUp();
     // The response's driver, beside the files and not one of them.
-    fs::copy_file(std::string(BELLFORM_DATA_DIR) + "/../../docs/example-driver.txt",
-                  "driver.txt");
+    fs::copy_file(std::string(BELLFORM_DOCS_DIR) + "/example-driver.txt", "driver.txt");
     if (how() == How::write || how() == How::close)
       std::ofstream(out().file, std::ios::binary) << old_text;
     if (how() == How::directory) fs::create_directory(out().file);
@@ -85,8 +54,8 @@ class Unwritable : public Dialogue,
 
   void expect_files_left() const {
     std::set<std::string> expected = {out().file}, names;
-    for (const Output& o : same_keys())
-      if (how() == How::directory || how() == How::dev_full) expected.insert(o.file);
+    for (const OutputRow* o : same_answer())
+      if (how() == How::directory || how() == How::dev_full) expected.insert(o->file);
     for (const auto& e : fs::directory_iterator(dir())) names.insert(e.path().filename().string());
     names.erase("driver.txt");
     EXPECT_EQ(expected, names);
@@ -98,28 +67,27 @@ class Unwritable : public Dialogue,
   }
 };
 
-TEST_P(Unwritable, TheDialogueSaysSoInRed) {
+TEST_P(Unwritable, TheDialogueSaysWhyInRed) {
   test_console::type(worked_example);
-  test_console::type(out().keys);
+  test_console::type(answer_keys(out(), "driver.txt", "0.5"));
   ASSERT_EQ(-1, run());
-  const int at = row_reading(out().red_line);
+  const std::string red = std::string("Could not write the ") + out().kind + " file " +
+                          out().file + ": ";
+  const int at = row_starting(red);
   ASSERT_GE(at, 1) << row(1);
   EXPECT_EQ(attr_red, attr_at(0, at));
+  EXPECT_GT(row(at).find_last_not_of(' '), red.size() + 2) << "no reason given: " << row(at);
   // A line for each file of the answer, then the command line.
-  EXPECT_EQ(1 + static_cast<int>(same_keys().size()), row_starting("<Enter>-end"));
+  EXPECT_EQ(1 + static_cast<int>(same_answer().size()), row_starting("<Enter>-end"));
   expect_files_left();
 }
 
 TEST_P(Unwritable, TheCommandLineSaysWhy) {
   std::vector<const char*> argv = {"bellform", "--mouth", "12x12", "--throat", "2"};
-  for (const Output& o : same_keys()) argv.insert(argv.end(), {o.option, o.file});
-  if (std::string(out().option).starts_with("--response"))
-    argv.insert(argv.end(), {"--driver-file", "driver.txt"});
-  const Options options = read_options(static_cast<int>(argv.size()), argv.data());
-  ASSERT_EQ(Action::compute, options.action) << options.refusal;
-  ::testing::internal::CaptureStderr();
-  EXPECT_EQ(1, run_command_line(options));
-  const std::string err = ::testing::internal::GetCapturedStderr();
+  for (const OutputRow* o : same_answer()) argv.insert(argv.end(), {o->option, o->file});
+  if (out().need == Need::response) argv.insert(argv.end(), {"--driver-file", "driver.txt"});
+  std::string err;
+  EXPECT_EQ(1, run_command(argv, &err));
   const std::string line = std::string("bellform: cannot write '") + out().file + "': ";
   const std::size_t at = err.find(line);
   ASSERT_NE(std::string::npos, at) << err;
@@ -127,12 +95,17 @@ TEST_P(Unwritable, TheCommandLineSaysWhy) {
   expect_files_left();
 }
 
+std::vector<const OutputRow*> every_row() {
+  std::vector<const OutputRow*> rows;
+  for (const OutputRow& row : output_rows()) rows.push_back(&row);
+  return rows;
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    EveryOutput, Unwritable,
-    ::testing::Combine(::testing::ValuesIn(outputs), ::testing::ValuesIn(hows)),
+    EveryOutput, Unwritable, ::testing::Combine(::testing::ValuesIn(every_row()), ::testing::ValuesIn(hows)),
     [](const auto& info) {
       std::string name;
-      for (const char* c = std::get<0>(info.param).file; *c; ++c)
+      for (const char* c = std::get<0>(info.param)->file; *c; ++c)
         if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
       return name + how_names[static_cast<int>(std::get<1>(info.param))];
     });

@@ -1,7 +1,8 @@
 #include "cli/command_line.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "design/design_check.h"
 #include "design/driver_file.h"
@@ -14,13 +15,26 @@ namespace bellform {
 
 namespace {
 
-void message(const std::string& text) {
-  std::fprintf(stderr, "bellform: %s\n", text.c_str());
-}
+// Every message, one a line after the program's name.
+class Messages {
+ public:
+  explicit Messages(std::FILE* to) : to_(to) {}
+  void say(const std::string& text) { std::fprintf(to_, "bellform: %s\n", text.c_str()); }
+  // A note is said once, however many outputs it concerns.
+  void note(const std::string& text) {
+    if (std::find(noted_.begin(), noted_.end(), text) != noted_.end()) return;
+    noted_.push_back(text);
+    say("note: " + text);
+  }
+
+ private:
+  std::FILE* to_;
+  std::vector<std::string> noted_;
+};
 
 // The horn in inches, as the dialogue takes the four answers and a length;
-// false, with the dialogue's reason, for a design or a length it refuses.
-bool lay_out(const Options& o, DesignRecord& rec) {
+// empty, or the dialogue's reason for a design or a length it refuses.
+std::string lay_out(const Options& o, DesignRecord& rec) {
   const GivenDesign& d = o.design;
   rec.units = o.millimetres ? metric_units : inch_units;
   std::string fault = set_design(rec, d.W, d.H, d.T, d.has_driver ? d.D : 0);
@@ -28,57 +42,44 @@ bool lay_out(const Options& o, DesignRecord& rec) {
     rec.L = natural_length(rec.radii);
     if (d.has_length) fault = set_length(rec, d.L);
   }
-  if (!fault.empty()) {
-    message(fault);
-    return false;
-  }
-  rec.frame = layout_frame(rec.radii, rec.H, rec.L);
-  return true;
+  if (fault.empty()) rec.frame = layout_frame(rec.radii, rec.H, rec.L);
+  return fault;
 }
 
-// The bytes of one output; false, said, when the horn gives it none. The
-// note of a widened outline step is said once, by the first output that
-// draws the outline.
-bool make(const OutputRequest& out, OutputJob& job, std::string& bytes, bool& noted) {
-  const std::string refusal = need_fault(job, out.row->need);
-  if (!refusal.empty()) {
-    message(refusal);
-    return false;
-  }
-  if (draws_outline(*out.row) && job.outline().step_widened && !noted) {
-    message("note: " + widened_step_note(job.outline()));
-    noted = true;
-  }
+// The bytes of one output; empty, or the sentence why the horn gives none.
+std::string make(const OutputRequest& out, OutputJob& job, std::string& bytes,
+                 Messages& messages) {
+  if (const std::string& refusal = job.fault(out.row->need); !refusal.empty()) return refusal;
+  for (const std::string& note : job.notes(*out.row)) messages.note(note);
   const std::string why = out.row->make(job, bytes);
-  if (why.empty()) return true;
-  message("cannot write '" + out.file + "': " + why);
-  return false;
+  return why.empty() ? why : "cannot write '" + out.file + "': " + why;
 }
 
-bool write_output(const OutputRequest& out, const std::string& bytes) {
+// Empty when written, otherwise why not.
+std::string write_output(const OutputRequest& out, const std::string& bytes) {
   if (out.file == "-") {
     const std::string why = write_standard_output(bytes);
-    if (why.empty()) return true;
-    message("cannot write to standard output: " + why);
-    return false;
+    return why.empty() ? why : "cannot write to standard output: " + why;
   }
   const std::string why = replace_file(out.file.c_str(), bytes);
-  if (why.empty()) return true;
-  message("cannot write '" + out.file + "': " + why);
-  return false;
+  return why.empty() ? why : "cannot write '" + out.file + "': " + why;
 }
 
 }  // namespace
 
-int run_command_line(const Options& options) {
+int run_command_line(const Options& options, std::FILE* messages_to) {
+  Messages messages(messages_to);
   DesignRecord horn;
-  if (!lay_out(options, horn)) return 1;
+  if (const std::string fault = lay_out(options, horn); !fault.empty()) {
+    messages.say(fault);
+    return 1;
+  }
   OutputJob job(horn);
   const GivenDesign& d = options.design;
   if (!d.driver_file.empty()) {
-    const std::string fault = load_driver_file(d.driver_file, job.driver_file);
-    if (!fault.empty()) {
-      message(fault);
+    if (const std::string fault = load_driver_file(d.driver_file, job.driver_file);
+        !fault.empty()) {
+      messages.say(fault);
       return 1;
     }
   }
@@ -87,12 +88,20 @@ int run_command_line(const Options& options) {
   // Every output made before any is written: a design that gives one of
   // them nothing writes none.
   std::vector<std::string> bytes(options.outputs.size());
-  bool noted = false;
-  for (std::size_t i = 0; i < bytes.size(); ++i)
-    if (!make(options.outputs[i], job, bytes[i], noted)) return 1;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (const std::string why = make(options.outputs[i], job, bytes[i], messages);
+        !why.empty()) {
+      messages.say(why);
+      return 1;
+    }
+  }
   int status = 0;
-  for (std::size_t i = 0; i < bytes.size(); ++i)
-    if (!write_output(options.outputs[i], bytes[i])) status = 1;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (const std::string why = write_output(options.outputs[i], bytes[i]); !why.empty()) {
+      messages.say(why);
+      status = 1;
+    }
+  }
   return status;
 }
 

@@ -2,6 +2,8 @@
 // written without a dialogue, a terminal or a console.
 #pragma once
 
+#include <cstdio>
+
 #include "cli/options.h"
 
 namespace bellform {
@@ -9,7 +11,8 @@ namespace bellform {
 // Writes every output asked for and returns the exit status: 0 when all
 // were written; 1 when the design, its length or its step is refused (and
 // nothing is written) or when a file could not be written (the others are
-// written all the same). Messages go to standard error.
-int run_command_line(const Options& options);
+// written all the same). Messages go to `messages`, standard error in the
+// program, one a line after "bellform: ".
+int run_command_line(const Options& options, std::FILE* messages);
 
 }  // namespace bellform

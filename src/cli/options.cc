@@ -93,66 +93,78 @@ Found find_row(const std::string& name) {
   return {nullptr, output_for_option(name)};
 }
 
-// A number in full, in the user's unit; false with the reason otherwise.
-bool number(const std::string& text, const char* name, bool mm, double& value,
-            std::string& why) {
-  if (read_whole_number(text.c_str(), mm, value)) return true;
-  why = std::string(name) + ": '" + text + "' is not a number";
-  return false;
+// A number in full, in the user's unit; empty, or why not.
+std::string number(const std::optional<std::string>& text, const char* name, bool mm,
+                   double& value) {
+  if (!text || read_whole_number(text->c_str(), mm, value)) return "";
+  return std::string(name) + ": '" + *text + "' is not a number";
 }
 
-bool mouth(const std::string& text, bool mm, GivenDesign& d, std::string& why) {
+std::string mouth(const std::string& text, bool mm, GivenDesign& d) {
   const std::size_t x = text.find_first_of("xX");
   const bool read = x != std::string::npos &&
                     read_whole_number(text.substr(0, x).c_str(), mm, d.W) &&
                     read_whole_number(text.substr(x + 1).c_str(), mm, d.H);
-  if (!read) why = "--mouth: '" + text + "' is not a width and a height (WxH)";
-  return read;
+  return read ? "" : "--mouth: '" + text + "' is not a width and a height (WxH)";
+}
+
+std::string paper(const std::optional<std::string>& text, GivenDesign& d) {
+  d.has_paper = text.has_value();
+  if (!text || *text == "letter") return "";
+  d.paper = Paper::a4;
+  if (*text == "a4") return "";
+  return "--paper: '" + *text + "' is not letter or a4";
+}
+
+// The values read; empty when each is a value of its kind, otherwise the
+// first that is not.
+std::string read_values(const Given& g, bool mm, GivenDesign& d) {
+  d.has_driver = g.driver.has_value();
+  d.has_length = g.length.has_value();
+  d.has_step = g.step.has_value();
+  if (g.driver_file) d.driver_file = *g.driver_file;
+  for (std::string why : {mouth(*g.mouth, mm, d), number(g.throat, "--throat", mm, d.T),
+                          number(g.driver, "--driver", mm, d.D),
+                          number(g.length, "--length", mm, d.L),
+                          number(g.step, "--step", mm, d.step), paper(g.paper, d)})
+    if (!why.empty()) return why;
+  return "";
+}
+
+// The response's options, from the rows: "--response-csv or --response-svg".
+std::string response_options() {
+  std::string list;
+  for (const OutputRow& row : output_rows())
+    if (row.need == Need::response) list += (list.empty() ? "" : " or ") + std::string(row.option);
+  return list;
 }
 
 // The values read, and the combinations checked; an empty string when all
 // is well, otherwise why not.
 std::string read_design(const Given& g, bool mm, Options& o) {
-  std::string why;
   if (!g.mouth) return "--mouth is missing";
   if (!g.throat) return "--throat is missing";
   GivenDesign& d = o.design;
-  if (!mouth(*g.mouth, mm, d, why) || !number(*g.throat, "--throat", mm, d.T, why)) return why;
-  d.has_driver = g.driver.has_value();
-  d.has_length = g.length.has_value();
-  d.has_step = g.step.has_value();
-  if (d.has_driver && !number(*g.driver, "--driver", mm, d.D, why)) return why;
-  if (d.has_length && !number(*g.length, "--length", mm, d.L, why)) return why;
-  if (d.has_step && !number(*g.step, "--step", mm, d.step, why)) return why;
+  if (std::string why = read_values(g, mm, d); !why.empty()) return why;
   o.outputs = g.outputs;
   // No output: the report at the screen's stations on standard output.
-  const OutputRow* const data_file = output_for_option("--txt");
-  const OutputRow* const pages = output_for_option("--pdf");
-  if (o.outputs.empty()) o.outputs.push_back({data_file, "-"});
-  if (g.paper) {
-    d.has_paper = true;
-    if (*g.paper == "letter")
-      d.paper = Paper::letter;
-    else if (*g.paper == "a4")
-      d.paper = Paper::a4;
-    else
-      return "--paper: '" + *g.paper + "' is not letter or a4";
-  }
+  if (o.outputs.empty()) o.outputs.push_back({&data_file_output, "-"});
   int to_standard_output = 0;
   bool txt = false, pdf = false, response = false;
   for (const OutputRequest& out : o.outputs) {
     to_standard_output += out.file == "-";
-    txt = txt || out.row == data_file;
-    pdf = pdf || out.row == pages;
+    txt = txt || out.row == &data_file_output;
+    pdf = pdf || out.row == &pages_output;
     response = response || out.row->need == Need::response;
   }
   if (to_standard_output > 1) return "only one output may go to standard output ('-')";
-  if (d.has_step && !txt) return "--step is the data file's: it needs --txt";
-  if (d.has_paper && !pdf) return "--paper is the pages': it needs --pdf";
-  if (g.driver_file) d.driver_file = *g.driver_file;
+  if (d.has_step && !txt)
+    return std::string("--step is the data file's: it needs ") + data_file_output.option;
+  if (d.has_paper && !pdf)
+    return std::string("--paper is the pages': it needs ") + pages_output.option;
   if (response != !d.driver_file.empty())
     return response ? "the response needs the driver's parameters: --driver-file"
-                    : "--driver-file is the response's: it needs --response-csv or --response-svg";
+                    : "--driver-file is the response's: it needs " + response_options();
   return "";
 }
 

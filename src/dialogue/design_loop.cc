@@ -71,7 +71,7 @@ void run_cycle(Loop& loop) {
     rec.recompute = false;
   }
   if (loop.pass == PassKind::file) {
-    file_cycle(rec, loop.line);
+    file_cycle(rec);
   } else {
     ScreenSink screen;
     layout_pass(rec, loop.pass, screen);

@@ -7,9 +7,8 @@
 #include "design/attributes.h"
 #include "design/number.h"
 #include "design/steps.h"
-#include "dialogue/screen_sink.h"
-#include "files/files.h"
-#include "writers/data_file.h"
+#include "dialogue/output_lines.h"
+#include "writers/outputs.h"
 
 namespace bellform {
 
@@ -21,20 +20,11 @@ std::string file_command(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt
   return step_that_fits(rec, to_number(line, rec.units.metric), rec.step);
 }
 
-void file_cycle(DesignRecord& rec, TextBuffer& line) {
-  std::string bytes;
-  FilePassSink sink(bytes);
-  data_file_report(rec, PassKind::file, sink);
-  const bool written = replace_file(data_file_name, bytes).empty();
-  write_char('\n', attr_normal);
-  if (!written) {
-    format_text(line, "Could not write the data file %s.", data_file_name);
-    write_text(line, attr_red);
-  } else {
-    format_text(line, "Data file is: %s", data_file_name);
-    write_text(line, attr_yellow);
-  }
-  write_char('\n', attr_normal);
+void file_cycle(const DesignRecord& rec) {
+  OutputJob job(rec);
+  job.use_data_step(rec);
+  banner_lines();
+  write_outputs(job, rows_for(Command::file));
 }
 
 }  // namespace bellform

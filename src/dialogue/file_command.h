@@ -14,8 +14,9 @@ namespace bellform {
 // otherwise the reason.
 std::string file_command(DesignRecord& rec, TextBuffer& line, TextBuffer& prompt);
 
-// The file pass: the data file written whole, the screen showing the banner
-// and then the notice, or a red line when the file could not be written.
-void file_cycle(DesignRecord& rec, TextBuffer& line);
+// The file pass at rec.step: the data file's row of the table of outputs
+// written, the screen showing the banner and then its notice, or its red
+// line and why.
+void file_cycle(const DesignRecord& rec);
 
 }  // namespace bellform

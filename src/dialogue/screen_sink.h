@@ -1,5 +1,4 @@
-// The report's sinks in the dialogue: the screen, and the data file with the
-// screen beside it.
+// The report's sink in the dialogue: the screen.
 #pragma once
 
 #include <cstdint>
@@ -27,18 +26,6 @@ class ScreenSink : public ReportSink {
   void new_page() override { clear_screen(); }
   void text(const std::string& text, std::uint16_t attr) override {
     write_text(screen_piece(text).c_str(), attr);
-  }
-  void aside(const char* text, std::uint16_t attr) override { write_text(text, attr); }
-};
-
-// A file pass: the report's text goes to the file, while the screen is
-// cleared and shows the banner and maker line alone.
-class FilePassSink : public TextSink {
- public:
-  explicit FilePassSink(std::string& bytes) : TextSink(bytes) {}
-  void new_page() override {
-    TextSink::new_page();
-    clear_screen();
   }
   void aside(const char* text, std::uint16_t attr) override { write_text(text, attr); }
 };

@@ -1,5 +1,8 @@
 #include "writers/outputs.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "design/horn_response.h"
 #include "design/report.h"
 #include "design/steps.h"
@@ -8,84 +11,94 @@
 #include "writers/response_files.h"
 #include "writers/stl.h"
 #include "writers/script.h"
+#include "design/texts.h"
 
 namespace bellform {
 
 OutputJob::OutputJob(const DesignRecord& horn) : paper(paper_of(horn.units)), horn_(horn) {}
 
-void OutputJob::use_outline(const DesignRecord& rec) {
-  outline_ = rec;
-  outline_done_ = true;
+void OutputJob::use_outline(const DesignRecord& rec) { outline_.value = rec; }
+
+void OutputJob::use_data_step(const DesignRecord& rec) {
+  data_.value = DataPass{rec, PassKind::file};
 }
 
-const DesignRecord& OutputJob::outline() {
-  if (!outline_done_) {
-    outline_ = horn_;
-    outline_.step = outline_.units.outline_step;
-    NullSink sink;
-    layout_pass(outline_, PassKind::outline, sink);
-    outline_done_ = true;
+// Each pass runs once, the first time it or its fault is asked for.
+template <class T>
+const T& OutputJob::made(Pass<T>& pass, void (OutputJob::*make)()) {
+  if (!pass.value) {
+    pass.value.emplace();
+    (this->*make)();
   }
-  return outline_;
+  return *pass.value;
 }
 
-const std::string& OutputJob::sheet_fault() {
-  if (!sheet_done_) {
-    sheet_fault_ = lay_out_sheet(outline(), sheet_);
-    sheet_done_ = true;
-  }
-  return sheet_fault_;
+const DataPass& OutputJob::data() { return made(data_, &OutputJob::make_data); }
+const DesignRecord& OutputJob::outline() { return made(outline_, &OutputJob::make_outline); }
+const Sheet& OutputJob::sheet() { return made(sheet_, &OutputJob::make_sheet); }
+const PagePlan& OutputJob::pages() { return made(pages_, &OutputJob::make_pages); }
+const std::string& OutputJob::adapter() { return made(adapter_, &OutputJob::make_adapter); }
+const ImpedanceTable& OutputJob::impedance() {
+  return made(impedance_, &OutputJob::make_impedance);
+}
+const ResponseTable& OutputJob::response() { return made(response_, &OutputJob::make_response); }
+
+void OutputJob::make_data() {
+  DataPass& d = *data_.value;
+  d.rec = horn_;
+  d.rec.step = d.rec.units.first_step;
+  d.kind = data_step != 0 ? PassKind::file : PassKind::screen;
+  if (data_step != 0) data_.fault = step_that_fits(d.rec, data_step, d.rec.step);
 }
 
-const std::string& OutputJob::impedance_fault() {
-  if (!impedance_done_) {
-    impedance_fault_ = throat_impedance(horn_.radii, horn_.L, horn_.D, table_);
-    impedance_done_ = true;
-  }
-  return impedance_fault_;
+void OutputJob::make_outline() {
+  *outline_.value = horn_;
+  outline_.value->step = horn_.units.outline_step;
+  NullSink sink;
+  layout_pass(*outline_.value, PassKind::outline, sink);
 }
 
-const std::string& OutputJob::data_step_fault() {
-  if (!data_done_) {
-    data_ = horn_;
-    data_.step = data_.units.first_step;
-    if (data_step != 0) {
-      data_fault_ = step_that_fits(data_, data_step, data_.step);
-    }
-    data_done_ = true;
-  }
-  return data_fault_;
+void OutputJob::make_sheet() { sheet_.fault = lay_out_sheet(outline(), *sheet_.value); }
+
+const std::string& OutputJob::pages_fault() { return pages(), pages_.fault; }
+
+void OutputJob::make_pages() {
+  pages_.fault = fault(Need::sheet);
+  if (pages_.fault.empty())
+    pages_.fault = plan_pages(sheet(), horn_.units.drawing, paper, *pages_.value);
 }
 
-const std::string& OutputJob::response_fault() {
-  if (!response_done_) {
-    response_fault_ = impedance_fault();
-    if (response_fault_.empty()) response_fault_ = driver_file.response_fault;
-    if (response_fault_.empty())
-      response_fault_ = horn_response(table_, driver_file.driver, response_);
-    response_done_ = true;
-  }
-  return response_fault_;
+void OutputJob::make_adapter() { adapter_.fault = write_adapter_stl(*adapter_.value, horn_); }
+
+void OutputJob::make_impedance() {
+  impedance_.fault = throat_impedance(horn_.radii, horn_.L, horn_.D, *impedance_.value);
 }
 
-const std::string& OutputJob::adapter_fault() {
-  if (!adapter_done_) {
-    adapter_fault_ = write_adapter_stl(adapter_, horn_);
-    adapter_done_ = true;
-  }
-  return adapter_fault_;
+void OutputJob::make_response() {
+  response_.fault = fault(Need::impedance);
+  if (response_.fault.empty()) response_.fault = driver_file.response_fault;
+  if (response_.fault.empty())
+    response_.fault = horn_response(impedance(), driver_file.driver, *response_.value);
 }
 
-std::string need_fault(OutputJob& job, Need need) {
+const std::string& OutputJob::fault(Need need) {
+  static const std::string none;
   switch (need) {
-    case Need::data_step: return job.data_step_fault();
-    case Need::outline: job.outline(); break;
-    case Need::sheet: return job.sheet_fault();
-    case Need::adapter: return job.adapter_fault();
-    case Need::impedance: return job.impedance_fault();
-    case Need::response: return job.response_fault();
+    case Need::data_step: return data(), data_.fault;
+    case Need::outline: return outline(), outline_.fault;
+    case Need::sheet: return sheet(), sheet_.fault;
+    case Need::adapter: return adapter(), adapter_.fault;
+    case Need::impedance: return impedance(), impedance_.fault;
+    case Need::response: return response(), response_.fault;
   }
-  return "";
+  return none;
+}
+
+std::vector<std::string> OutputJob::notes(const OutputRow& row) {
+  std::vector<std::string> said;
+  const bool draws_outline = row.need == Need::outline || row.need == Need::sheet;
+  if (draws_outline && outline().step_widened) said.push_back(widened_step_note(outline()));
+  return said;
 }
 
 namespace {
@@ -93,9 +106,9 @@ namespace {
 // The data file: every station at the step typed, or the stations of the
 // first report.
 std::string data_file(OutputJob& job, std::string& bytes) {
-  DesignRecord rec = job.data_file();
+  DataPass pass = job.data();
   TextSink sink(bytes);
-  data_file_report(rec, job.data_step != 0 ? PassKind::file : PassKind::screen, sink);
+  data_file_report(pass.rec, pass.kind, sink);
   return "";
 }
 
@@ -120,9 +133,8 @@ std::string svg(OutputJob& job, std::string& bytes) {
 }
 
 std::string pages(OutputJob& job, std::string& bytes) {
-  PagePlan plan;
-  const std::string why = plan_pages(job.sheet(), job.horn().units.drawing, job.paper, plan);
-  return why.empty() ? write_pdf_pages(bytes, plan) : why;
+  if (!job.pages_fault().empty()) return job.pages_fault();
+  return write_pdf_pages(bytes, job.pages());
 }
 
 std::string adapter_stl(OutputJob& job, std::string& bytes) {
@@ -154,7 +166,7 @@ std::string response_svg(OutputJob& job, std::string& bytes) {
 constexpr OutputRow rows[] = {
     {data_file_name, 0, nullptr, "--txt", "the data file, as F writes it (bellform.txt)",
      "the report with every station and the jig dimensions (F)", "Data file is: %s", "data",
-     Need::data_step, data_file},
+     Need::data_step, data_file, Command::file},
     {"horn.scr", 'A', "AutoCAD script", "--scr", "the AutoCAD script, as M then A writes it (horn.scr)",
      "the outline of a top or bottom piece: AutoCAD script (M, A)", "Macro file is: %s",
      "macro", Need::outline, autocad},
@@ -189,7 +201,15 @@ constexpr OutputRow rows[] = {
      "Response chart is: %s", "response", Need::response, response_svg},
 };
 
+const OutputRow& row_made_by(std::string (*make)(OutputJob&, std::string&)) {
+  return *std::find_if(std::begin(rows), std::end(rows),
+                       [make](const OutputRow& row) { return row.make == make; });
+}
+
 }  // namespace
+
+const OutputRow& data_file_output = row_made_by(data_file);
+const OutputRow& pages_output = row_made_by(pages);
 
 std::span<const OutputRow> output_rows() { return rows; }
 
@@ -197,6 +217,18 @@ const OutputRow* output_for_option(std::string_view option) {
   for (const OutputRow& row : rows)
     if (option == row.option) return &row;
   return nullptr;
+}
+
+std::vector<const OutputRow*> rows_for(Command command, char key) {
+  std::vector<const OutputRow*> found;
+  for (const OutputRow& row : rows)
+    if (row.command == command && (command == Command::file || row.key == key))
+      found.push_back(&row);
+  return found;
+}
+
+std::string not_written_text(const OutputRow& row, const std::string& why) {
+  return text_of("Could not write the %s file %s: %s.", row.kind, row.file, why.c_str());
 }
 
 }  // namespace bellform

@@ -1,12 +1,17 @@
-// Every file Bellform writes, one row each: its name, the Macro screen's
-// answer and the command-line option that ask for it, what the help and
-// the notices say of it, and how its bytes are made. Both front ends read
-// the rows; a new output is a writer and a row.
+// Every file Bellform writes, one row each: its name, the answer and the
+// command-line option that ask for it, what the help and the notices say of
+// it, the pass it is made from, and how its bytes are made. Both front ends
+// and the help read the rows. A new output touches its writer, its row
+// (and, when it is made from a new pass, that pass in OutputJob and a Need),
+// the README and the manual page (options_test.py fails until they name its
+// file and option), and the write-failure table of tests/write_failure_test.cc.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "design/driver_file.h"
 #include "design/record.h"
@@ -17,8 +22,31 @@
 
 namespace bellform {
 
-// What a row's bytes are made from: the horn as laid out at its length,
-// and the passes its files share, each run once, when first needed.
+// The passes the files share. Each can refuse the horn, and then none of
+// the files made from it is written.
+enum class Need { data_step, outline, sheet, adapter, impedance, response };
+
+struct OutputRow;
+
+// A shared pass, made once when first asked: its value, and an empty
+// sentence when it was made, otherwise why none can be. A pass never asked
+// for costs nothing.
+template <class T>
+struct Pass {
+  std::optional<T> value;
+  std::string fault;
+};
+
+// The data file's pass: the horn at the file's step, and the kind of pass
+// that walks it (every station at a typed step, or the first report's).
+struct DataPass {
+  DesignRecord rec;
+  PassKind kind = PassKind::screen;
+};
+
+// What a row's bytes are made from: the horn as laid out at its length, and
+// the passes its files share, each made when first asked, whatever order
+// the rows ask in.
 class OutputJob {
  public:
   explicit OutputJob(const DesignRecord& horn);
@@ -26,86 +54,89 @@ class OutputJob {
   // The outline pass already run on `rec` (the dialogue's Macro cycle), so
   // the files draw its stations and its step carries on as the user's.
   void use_outline(const DesignRecord& rec);
+  // The File command's step already fitted in rec.step: every station at it.
+  void use_data_step(const DesignRecord& rec);
 
   // The data file's step as typed, in the user's unit; 0: the stations of
-  // the first report.
+  // the first report. Read when the data pass is first asked for.
   double data_step = 0;
   Paper paper;
+  // The driver file the front end read; no name: none.
+  DriverFile driver_file;
 
   const DesignRecord& horn() const { return horn_; }
 
-  // Each shared pass: an empty sentence once it is made, otherwise why
-  // none can be.
+  const DataPass& data();
   const DesignRecord& outline();
-  const std::string& sheet_fault();
-  const std::string& impedance_fault();
-  // The data file's pass at data_step, refused as the File command
-  // refuses a step.
-  const std::string& data_step_fault();
-  const DesignRecord& data_file() const { return data_; }
-  // The driver on the horn, from the driver file the front end read.
-  const std::string& response_fault();
-  const Sheet& sheet() const { return sheet_; }
-  const ResponseTable& response() const { return response_; }
-  // The driver adapter's STL, made once.
-  const std::string& adapter_fault();
-  const std::string& adapter() const { return adapter_; }
+  const Sheet& sheet();
+  // The pages planned on the sheet; a plan that fails refuses the pages'
+  // file alone (its sentence in pages_fault), not the horn.
+  const PagePlan& pages();
+  const std::string& pages_fault();
+  const std::string& adapter();  // the STL file's bytes
+  const ImpedanceTable& impedance();
+  const ResponseTable& response();
 
-  // The driver file the front end read; no name: none.
-  DriverFile driver_file;
-  const ImpedanceTable& impedance() const { return table_; }
+  // The sentence of a need the job cannot meet for this horn; empty when
+  // met, and then its pass is made.
+  const std::string& fault(Need need);
+
+  // What the user is told after a row's file: notes on the pass it was
+  // made from (a widened outline step), each said once by the front end.
+  std::vector<std::string> notes(const OutputRow& row);
 
  private:
+  template <class T>
+  const T& made(Pass<T>& pass, void (OutputJob::*make)());
+  void make_data();
+  void make_outline();
+  void make_sheet();
+  void make_pages();
+  void make_adapter();
+  void make_impedance();
+  void make_response();
+
   const DesignRecord& horn_;
-  bool outline_done_ = false;
-  DesignRecord outline_;
-  bool sheet_done_ = false;
-  Sheet sheet_;
-  std::string sheet_fault_;
-  bool impedance_done_ = false;
-  ImpedanceTable table_;
-  std::string impedance_fault_;
-  bool response_done_ = false;
-  ResponseTable response_;
-  std::string response_fault_;
-  bool adapter_done_ = false;
-  std::string adapter_;
-  std::string adapter_fault_;
-  bool data_done_ = false;
-  DesignRecord data_;
-  std::string data_fault_;
+  Pass<DataPass> data_;
+  Pass<DesignRecord> outline_;
+  Pass<Sheet> sheet_;
+  Pass<PagePlan> pages_;
+  Pass<std::string> adapter_;
+  Pass<ImpedanceTable> impedance_;
+  Pass<ResponseTable> response_;
 };
 
-// The passes a row needs before its bytes can be made; each can refuse the
-// horn, and then none of the row's files is written.
-enum class Need { data_step, outline, sheet, adapter, impedance, response };
+// Where a row's answer is given: F at the command line under the report,
+// or a key on the Macro screen.
+enum class Command { file, macro };
 
 struct OutputRow {
   const char* file;    // its name in the current directory
-  char key;            // the Macro screen's answer; 0: written otherwise
+  char key;            // the Macro screen's answer; 0 for F's file
   const char* answer;  // the answer's words on the Macro screen
   const char* option;  // the command line's, followed by FILE
   const char* help;    // the option's line in --help
   const char* about;   // the file's line in --help's list of files
   const char* notice;  // the dialogue's yellow line, %s the file
-  const char* kind;    // "Could not write the <kind> file <file>."
+  const char* kind;    // "Could not write the <kind> file <file>: why."
   Need need;
   // Appends the bytes; an empty sentence when made, otherwise why not.
   std::string (*make)(OutputJob& job, std::string& bytes);
+  Command command = Command::macro;
 };
 
 // In the order --help lists them; the rows of one answer in the order they
 // are written.
 std::span<const OutputRow> output_rows();
+// The rows the command line's other options refer to: the data file (its
+// step) and the pages (their paper).
+extern const OutputRow& data_file_output;
+extern const OutputRow& pages_output;
 const OutputRow* output_for_option(std::string_view option);
+// The rows one answer writes: F's file, or the Macro screen's key.
+std::vector<const OutputRow*> rows_for(Command command, char key = 0);
 
-// Whether the row draws the outline pass's stations, and so says when that
-// pass had to widen its step.
-inline bool draws_outline(const OutputRow& row) {
-  return row.need == Need::outline || row.need == Need::sheet;
-}
-
-// The sentence of a need the job cannot meet for this horn; empty when met.
-std::string need_fault(OutputJob& job, Need need);
+// The dialogue's red line for a file not written: its kind, its name and why.
+std::string not_written_text(const OutputRow& row, const std::string& why);
 
 }  // namespace bellform
