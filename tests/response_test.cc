@@ -187,8 +187,10 @@ TEST(Response, ThreeWaysOfGivingADriverPlayTheSame) {
       EXPECT_NEAR(s.Vrc, d.Vrc, s.Vrc * 1e-12) << way;
       EXPECT_NEAR(s.Vtc, d.Vtc, s.Vtc * 1e-12) << way;
       ASSERT_EQ("", horn_response(rec, d, tables[way]));
-      if (way == 2 && s.D == 1) EXPECT_NEAR(0.508, file.xmax, 1e-12);
-      if (way == 2 && s.D == 1) EXPECT_NEAR(6.35, file.bolts.hole, 1e-12);
+      if (way == 2 && s.D == 1) {
+        EXPECT_NEAR(0.508, file.xmax, 1e-12);
+        EXPECT_NEAR(6.35, file.bolts.hole, 1e-12);
+      }
     }
     for (int way = 1; way < 3; ++way)
       for (int i = 0; i < impedance_rows; ++i)

@@ -98,6 +98,12 @@ std::vector<std::string> OutputJob::notes(const OutputRow& row) {
   std::vector<std::string> said;
   const bool draws_outline = row.need == Need::outline || row.need == Need::sheet;
   if (draws_outline && outline().step_widened) said.push_back(widened_step_note(outline()));
+  // The driver's figures, its slips, Xmax and the names not used.
+  if (row.need == Need::response && fault(Need::response).empty()) {
+    const double start_area = impedance().start_area * metres_per_inch * metres_per_inch;
+    for (std::string& note : response_notes(driver_file, start_area, response()))
+      said.push_back(std::move(note));
+  }
   return said;
 }
 

@@ -82,7 +82,8 @@ class OutputJob {
   const std::string& fault(Need need);
 
   // What the user is told after a row's file: notes on the pass it was
-  // made from (a widened outline step), each said once by the front end.
+  // made from (a widened outline step; the response's driver, its slips and
+  // Xmax), each said once by the front end.
   std::vector<std::string> notes(const OutputRow& row);
 
  private:
