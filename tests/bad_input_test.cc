@@ -142,12 +142,6 @@ TEST_F(BadInput, ExtremeLengthsStillLayOut) {
     EXPECT_EQ(c.above_command, row(command - 1));
     EXPECT_EQ(c.attr, attr_at(0, command - 1));
   }
-  test_console::reset();
-  test_console::type(worked_example);
-  test_console::type("1e6\rM\rA");
-  ASSERT_EQ(-1, run());
-  EXPECT_EQ("Macro file is: horn.scr", row(1));
-  EXPECT_EQ("Piece too long for stations 0.1 In. apart: step 2010 In. used.", row(2));
 }
 
 TEST_F(BadInput, AHugeStepGivesTheThroatAndTheMouth) {

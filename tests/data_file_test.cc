@@ -17,16 +17,6 @@ TEST_F(DataFile, WorkedExampleAtHalfInchStepsMatchesTheExampleByteForByte) {
   test_console::type("F\r0.5\r");
   ASSERT_EQ(-1, run());
   EXPECT_EQ(example_file("bellform.txt"), file("bellform.txt"));
-
-  // The screen of a file cycle: banner and maker line, the notice, the command line.
-  EXPECT_EQ(banner_text + "  ** Quorvel **", row(0));
-  EXPECT_EQ(attr_red, attr_at(0, 0));
-  EXPECT_EQ(attr_red, attr_at(38, 0));
-  EXPECT_EQ("Data file is: bellform.txt", row(1));
-  EXPECT_EQ(attr_yellow, attr_at(0, 1));
-  EXPECT_EQ(attr_yellow, attr_at(25, 1));
-  EXPECT_EQ(0, row(2).find("<Enter>-end"));
-  EXPECT_EQ(0, row(3).find(" Input new length"));
 }
 
 TEST_F(DataFile, ANewLengthAfterwardsStartsFromTheFileStep) {

@@ -19,6 +19,14 @@ TEST_F(DesignLoop, StartsWithTheBannerAndTheFourQuestions) {
   EXPECT_EQ("Input throat dimension (Square, all sides - In.) > 2", row(3));
   EXPECT_EQ("Input driver throat diameter (Round - In. <Cr> = 2 In.) >", row(4));
   EXPECT_EQ(attr_normal, attr_at(0, 1));
+  // The rest of the screen was cleared to blanks in attribute 7, and every
+  // coloured write gave the attribute back.
+  for (int y = 5; y < 25; ++y) {
+    EXPECT_EQ("", row(y));
+    EXPECT_EQ(attr_normal, attr_at(0, y));
+    EXPECT_EQ(attr_normal, attr_at(79, y));
+  }
+  EXPECT_EQ(attr_normal, test_console::screen().attribute());
 }
 
 TEST_F(DesignLoop, EnterAloneEndsTheProgramWithStatusZero) {

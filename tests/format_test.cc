@@ -1,14 +1,16 @@
 // The report's numbers must print the same digits on every platform. The C
 // runtime of Windows (msvcrt) writes three-digit exponents and rounds an
 // exact binary half away from zero; the Windows build uses MinGW's own C99
-// conversions instead, and these cases fail if it ever falls back.
+// conversions instead, and these cases fail if it ever falls back. And the
+// text from outside the program that goes into an SVG.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "design/texts.h"
+#include "writers/drawing_number.h"
 #include "writers/pdf_text.h"
-#include "writers/text_out.h"
+#include "writers/svg_text.h"
 
 namespace bellform {
 namespace {
@@ -60,6 +62,30 @@ TEST(FormatTest, DrawingNumbersHaveNoNegativeZero) {
     const Number text = *c.format == 'd' ? Number(c.value) : Points(c.value);
     EXPECT_STREQ(c.text, text.c_str()) << c.format << " " << c.value;
   }
+}
+
+// A name from the user in an SVG: whatever its bytes, an XML reader takes
+// the file. Each byte of a form UTF-8 forbids, and each character XML
+// refuses, becomes U+FFFD; the UTF-8 round them is kept.
+TEST(FormatTest, XmlTextIsWhatXmlReadersTake) {
+  const char* const r = "\xef\xbf\xbd";  // U+FFFD
+  const struct {
+    std::string in, out;
+  } cases[] = {
+      {"a&b<c>\"d'", "a&amp;b&lt;c&gt;&quot;d'"},
+      {"\xc0\xaf.txt", std::string(r) + r + ".txt"},   // '/' in two bytes
+      {"\xe0\x80\xaf", std::string(r) + r + r},        // and in three
+      {"\xf0\x80\x80\xaf", std::string(r) + r + r + r},  // and in four
+      {"\xed\xa0\x80", std::string(r) + r + r},        // a surrogate, U+D800
+      {"\xf4\x90\x80\x80", std::string(r) + r + r + r},  // U+110000
+      {"\xff\x80", std::string(r) + r},
+      {"\x01\t\x7f", std::string(r) + "\t\x7f"},
+      {"\xef\xbf\xbe\xef\xbf\xbf", std::string(r) + r},  // U+FFFE, U+FFFF
+      // U+00A0, U+D7FF, U+E000, U+FFFD, U+10000, U+10FFFF: kept.
+      {"\xc2\xa0\xed\x9f\xbf\xee\x80\x80\xef\xbf\xbd\xf0\x90\x80\x80\xf4\x8f\xbf\xbf",
+       "\xc2\xa0\xed\x9f\xbf\xee\x80\x80\xef\xbf\xbd\xf0\x90\x80\x80\xf4\x8f\xbf\xbf"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.out, xml_text(c.in)) << c.in;
 }
 
 }  // namespace

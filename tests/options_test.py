@@ -97,6 +97,8 @@ class OptionsTest(unittest.TestCase):
              "bellform: That length is too large or too small to lay out.\n", []),
             (horn + ["--txt", "a", "--step", "0.001", "--scr", "b"], 1,
              "bellform: Step too small: over 499 stations. Smallest step that fits: 0.03 In.\n", []),
+            (horn + ["--txt", "a", "--step", "-1"], 1,
+             "bellform: The step must be a number above 0 In.\n", []),
             (horn + ["--length", "-5", "--scr", "b", "--dxf", "a"], 1,
              "bellform: Nothing to draw: the piece has fewer than two stations.\n", []),
             (horn + ["--length", "-5", "--impedance-csv", "a", "--txt", "b"], 1,

@@ -1,6 +1,7 @@
 // The closed outlines of the drawings, from stations as a pass lists them.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -67,9 +68,9 @@ TEST(OutlineTest, PartsGoOutAlongOneEdgeAndBackAlongTheOther) {
     }
     out.count = -1;
     const int n = static_cast<int>(x.size());
-    EXPECT_EQ(c.drawable, c.frame ? side_panel_outline(*c.frame, x.data(), w.data(), n, out)
-                                  : piece_outline(x.data(), w.data(), n, out))
-        << c.name;
+    const std::string why = c.frame ? side_panel_outline(*c.frame, x.data(), w.data(), n, out)
+                                    : piece_outline(x.data(), w.data(), n, out);
+    EXPECT_EQ(c.drawable, why.empty()) << c.name;
     EXPECT_EQ(c.expected, vertices(out)) << c.name;
   }
 
@@ -79,7 +80,7 @@ TEST(OutlineTest, PartsGoOutAlongOneEdgeAndBackAlongTheOther) {
     x[i] = 0.1 * i;
     w[i] = 1 + 0.01 * i;
   }
-  ASSERT_TRUE(piece_outline(x, w, 600, out));
+  ASSERT_EQ("", piece_outline(x, w, 600, out));
   ASSERT_EQ(998, out.count);
   EXPECT_EQ(x[498], out.x[498]);
   EXPECT_EQ(-w[498], out.y[499]);
@@ -100,7 +101,7 @@ TEST(OutlineTest, WorkedExampleSidePanelLaidFlat) {
   }
   ASSERT_EQ(114, n);
   static Outline out;
-  ASSERT_TRUE(side_panel_outline(frame, x, w, n, out));
+  ASSERT_EQ("", side_panel_outline(frame, x, w, n, out));
   ASSERT_EQ(228, out.count);
   const int mouth = out.count / 2;  // the first vertex of the way back
   EXPECT_NEAR(12.485, out.x[mouth], 0.0005);  // the piece 11.27, the axis 10.10

@@ -1,5 +1,9 @@
 // The pages to print for horns of many sizes: the count, the map's scale,
-// and the last page's label, which pins the grid's last row and column.
+// the last page's label, which pins the grid's last row and column, and the
+// marks where printed pages meet.
+#include <cstdio>
+#include <map>
+
 #include "cli/command_line.h"
 #include "cli/options.h"
 #include "dialogue.h"
@@ -31,6 +35,23 @@ TEST_P(PageCount, CoverTheSheetAndLeaveOutBlankWindows) {
   const std::size_t last = pdf.rfind("(page ");
   EXPECT_EQ("(page " + n + " of " + n + ": " + p.last + ")",
             pdf.substr(last, pdf.find(')', last) - last + 1));
+  // A half diamond where two printed pages meet, and nowhere else: each
+  // page, its marks before its label, has one a printed neighbour.
+  std::map<std::pair<int, int>, int> marks;  // by row and column
+  for (std::size_t at = 0, from = 0; (at = pdf.find("(page ", at)) != std::string::npos;
+       from = at++) {
+    int row = 0, column = 0, count = 0;
+    std::sscanf(pdf.c_str() + pdf.find(": row ", at), ": row %d, column %d", &row, &column);
+    for (std::size_t m = pdf.find(" l S\n", from); m < at; m = pdf.find(" l S\n", m + 1)) ++count;
+    marks[{row, column}] = count;
+  }
+  for (const auto& [place, count] : marks) {
+    const auto [r, c] = place;
+    EXPECT_EQ(marks.count({r - 1, c}) + marks.count({r + 1, c}) + marks.count({r, c - 1}) +
+                  marks.count({r, c + 1}),
+              static_cast<std::size_t>(count))
+        << "row " << r << ", column " << c;
+  }
   if (p.data) {
     EXPECT_EQ(read_file(std::string(BELLFORM_DATA_DIR "/") + p.data + "-pages.pdf"), pdf);
     EXPECT_EQ(read_file(std::string(BELLFORM_DATA_DIR "/") + p.data + ".svg"), file("p.svg"));

@@ -230,6 +230,25 @@ void append_column(std::string& text, const std::string& left, std::size_t width
 
 bool is_design(const OptionRow& row) { return row.value != nullptr; }
 
+// The Macro screen's answers from the rows, each key once with its words,
+// wrapped under the M of the list of commands.
+std::string macro_answers() {
+  std::string text, line;
+  char last = 0;
+  for (const OutputRow& row : output_rows()) {
+    if (row.command != Command::macro || row.key == last) continue;
+    last = row.key;
+    const std::string item = std::string(line.empty() ? "" : ", ") + row.key + " " + row.answer;
+    if (9 + line.size() + item.size() > 78) {
+      text += std::string(9, ' ') + line + ",\n";
+      line = item.substr(2);
+    } else {
+      line += item;
+    }
+  }
+  return text + std::string(9, ' ') + line + "\n";
+}
+
 void append_rows(std::string& text, bool (*wanted)(const OptionRow&)) {
   for (const OptionRow& row : option_rows) {
     if (!wanted(row)) continue;
@@ -259,11 +278,9 @@ std::string help_text() {
       "Under each report, type a new length, or:\n"
       "  S      back to the natural length\n"
       "  F      write the report to a file, at the step you type next\n"
-      "  M      write the outline of a piece: A AutoCAD script, G General CADD macro,\n"
-      "         D DXF drawing, S SVG template and its pages to print (PDF),\n"
-      "         P the driver adapter to 3D print (STL); or I the throat impedance,\n"
-      "         a table and a chart, or R the response with your driver (its\n"
-      "         parameters from the driver file asked for next)\n"
+      "  M      write a file of the horn, the Macro screen's answer typed next:\n" +
+      macro_answers() +
+      "         (R then asks for the driver file, see --driver-file)\n"
       "  Enter  on an empty line: end the program, as does any answer that is not\n"
       "         a command and reads as the number 0 (0, or text such as x)\n"
       "While typing: Left, Right, Home, End, Backspace, Delete, Insert (insert or\n"
@@ -271,7 +288,11 @@ std::string help_text() {
       "Ctrl+C ends the program at once.\n"
       "\n"
       "Files, written in the current directory (an existing one is replaced whole):\n";
-  for (const OutputRow& row : output_rows()) append_column(text, row.file, 16, row.about);
+  for (const OutputRow& row : output_rows()) {
+    const std::string answer = row.command == Command::file ? " (F)"
+                                                            : std::string(" (M, ") + row.key + ")";
+    append_column(text, row.file, 16, (row.about + answer).c_str());
+  }
   text += "\nOptions:\n";
   append_rows(text, [](const OptionRow& row) { return !row.value; });
   text +=

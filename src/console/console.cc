@@ -28,7 +28,7 @@ void clear_screen() {
   platform_screen_info(console_out, &info);
   const int cells = info.width * info.height;
   platform_fill_char(console_out, ' ', cells, 0, 0);
-  platform_fill_attr(console_out, default_attr, cells, 0, 0);
+  platform_fill_attr(console_out, attr_normal, cells, 0, 0);
   set_cursor(0, 0);
 }
 
@@ -48,7 +48,7 @@ void set_cursor(int column, int row) {
 void write_text(const char* text, std::uint16_t attr) {
   platform_set_attr(console_out, attr);
   platform_write(console_out, text, std::strlen(text));
-  platform_set_attr(console_out, default_attr);
+  platform_set_attr(console_out, attr_normal);
 }
 
 void write_char(char c, std::uint16_t attr) {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "console/handle.h"
+#include "platform/handle.h"
 
 namespace bellform {
 

@@ -11,7 +11,8 @@ namespace bellform {
 constexpr int console_columns = 80;
 constexpr int console_rows = 25;
 
-// Light grey on black: what a new console writes in and a blank cell shows.
-constexpr std::uint16_t default_attr = 7;
+// Light grey on black: what a new console writes in and a blank cell shows,
+// and the program's plain text (its colours: design/attributes.h).
+constexpr std::uint16_t attr_normal = 7;
 
 }  // namespace bellform

@@ -53,7 +53,7 @@ void draw(Editor& e) {
     if (i == e.length) e.at_end = before;
     // The blank after the text wipes the cell a deletion has just freed.
     const char c = i < e.length ? e.text[i] : ' ';
-    write_char(c, default_attr);
+    write_char(c, attr_normal);
     const Position after = cursor_position();
     if (scrolled(c, before, after)) {
       if (e.origin.row > 0) --e.origin.row;
@@ -195,7 +195,7 @@ void read_line(char* buffer, std::size_t size) {
   while (edit(buffer, size, origin, &end) != EditEnd::enter) {
   }
   set_cursor(end.column, end.row);
-  write_char('\n', default_attr);
+  write_char('\n', attr_normal);
 }
 
 }  // namespace bellform

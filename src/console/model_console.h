@@ -5,8 +5,8 @@
 // with a real keyboard, or read back by the tests with a scripted one.
 #pragma once
 
-#include "console/handle.h"
 #include "console/screen_model.h"
+#include "platform/handle.h"
 
 namespace bellform {
 

@@ -1,15 +1,13 @@
 // The console primitives the console operations are written over, each
 // mirroring one KERNEL32 call; one implementation is linked into a program.
-//
-// Handle values: null_handle (0) is never a valid handle. On POSIX a file
-// handle is its descriptor plus one, and the console handles are negative.
+// Handles and their values: platform/handle.h.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
-#include "console/handle.h"
 #include "console/input_event.h"
+#include "platform/handle.h"
 
 namespace bellform {
 

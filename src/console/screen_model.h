@@ -16,12 +16,12 @@ namespace bellform {
 
 struct Cell {
   unsigned char ch = ' ';
-  std::uint16_t attr = default_attr;
+  std::uint16_t attr = attr_normal;
 };
 
 class ScreenModel {
  public:
-  ScreenModel();  // blanks in the default attribute, cursor at 0,0
+  ScreenModel();  // blanks in attr_normal, cursor at 0,0
 
   int width() const { return console_columns; }
   int height() const { return console_rows; }
@@ -53,7 +53,7 @@ class ScreenModel {
   Cell cells_[console_rows][console_columns];
   int cursor_x_ = 0;
   int cursor_y_ = 0;
-  std::uint16_t attr_ = default_attr;
+  std::uint16_t attr_ = attr_normal;
 };
 
 }  // namespace bellform

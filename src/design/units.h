@@ -6,6 +6,8 @@
 // the numbers are the geometry's own doubles, to the last bit.
 #pragma once
 
+#include "geometry/measures.h"
+
 namespace bellform {
 
 // PostScript points, the PDF's unit, in an inch.
@@ -66,11 +68,11 @@ constexpr Units inch_units = {
 
 constexpr Units metric_units = {
     .metric = true,
-    .per_inch = 25.4,
-    .per_square_inch = 645.16,
-    .first_step = 5 / 25.4,
-    .outline_step = 2.5 / 25.4,
-    .step_grid = 0.1 / 25.4,
+    .per_inch = mm_per_inch,
+    .per_square_inch = mm_per_inch * mm_per_inch,
+    .first_step = 5 / mm_per_inch,
+    .outline_step = 2.5 / mm_per_inch,
+    .step_grid = 0.1 / mm_per_inch,
     .drawing = {.dxf_insunits = 4,
                 .svg_unit = "mm",
                 .margin = 10.0,
@@ -78,7 +80,7 @@ constexpr Units metric_units = {
                 .text_size = 3.0,
                 .dash = 12.0,
                 .gap = 25.0,
-                .points = points_per_inch / 25.4,
+                .points = points_per_inch / mm_per_inch,
                 .check_square = 25.0},
 };
 

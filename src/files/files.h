@@ -1,5 +1,8 @@
 // The files the program writes, each replaced whole: the one way any file
-// is written. Nothing above this layer opens, names or closes a file.
+// is written, and the process's standard output, byte for byte. Only
+// writing is here: the one file the program reads, the driver file, is
+// opened by its reader (design/driver_file.cc) with std::ifstream, since a
+// read that fails leaves nothing half-done on the disk.
 #pragma once
 
 #include <string>

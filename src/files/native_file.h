@@ -14,7 +14,7 @@
 #include <cstddef>
 #include <string>
 
-#include "console/handle.h"
+#include "platform/handle.h"
 
 namespace bellform {
 

@@ -97,6 +97,21 @@ bool close_reporting(Replacement& r) {
   return true;
 }
 
+// The old file's permission bits and, where we may, its owner, given to
+// the new file beside it (a new name has the umask's); false, the new file
+// removed, when the bits cannot be set.
+bool keep_owner_and_bits(const struct stat& old, Replacement& r) {
+  const int fd = descriptor(r.file);
+  if (::fchmod(fd, old.st_mode & 07777) != 0) {
+    r.error = errno;
+    native_abandon_replace(r);
+    return false;
+  }
+  if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
+    (void)!::fchown(fd, old.st_uid, old.st_gid);
+  return true;
+}
+
 }  // namespace
 
 bool native_begin_replace(const char* name, Replacement& r) {
@@ -130,18 +145,7 @@ bool native_begin_replace(const char* name, Replacement& r) {
     return false;
   }
   r.file = handle_of(fd);
-  if (exists) {
-    // The old file's permission bits and, where we may, its owner; a new
-    // file has the umask's.
-    if (::fchmod(fd, old.st_mode & 07777) != 0) {
-      r.error = errno;
-      native_abandon_replace(r);
-      return false;
-    }
-    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
-      (void)!::fchown(fd, old.st_uid, old.st_gid);
-  }
-  return true;
+  return !exists || keep_owner_and_bits(old, r);
 }
 
 // Byte for byte; a line feed stays a single 0x0A.

@@ -5,14 +5,13 @@
 #include <cmath>
 #include <numbers>
 
+#include "geometry/measures.h"
 #include "geometry/tractrix.h"
 
 namespace bellform {
 
 namespace {
 
-// Slicers take STL coordinates as millimetres.
-constexpr double mm_per_inch = 25.4;
 constexpr int Q = adapter_quarter_points;
 constexpr int N = adapter_loop_points;
 
@@ -154,6 +153,7 @@ std::array<Point, Q + 1> block_quadrant(const AdapterShape& p, const Rays& rays)
   return q;
 }
 
+// Slicers take STL coordinates as millimetres.
 void add_loop(Mesh& mesh, const std::array<Point, Q + 1>& q, double z_inches) {
   for (int i = 0; i < N; ++i) {
     const Point pt = loop_point(q, i);

@@ -38,21 +38,22 @@ void close_mirrored(Outline& out) {
 
 }  // namespace
 
-bool piece_outline(const double* dim_x, const double* half_w, int count,
-                   Outline& out) {
+std::string piece_outline(const double* dim_x, const double* half_w, int count,
+                          Outline& out) {
   out.count = 0;
   count = clamp(count);
-  if (!has_length(dim_x, count)) return false;
+  if (!has_length(dim_x, count)) return "Nothing to draw: the piece has fewer than two stations.";
   for (int i = 0; i < count; ++i) add_vertex(out, dim_x[i], half_w[i]);
   close_mirrored(out);
-  return true;
+  return "";
 }
 
-bool side_panel_outline(const Frame& frame, const double* dim_x,
-                        const double* half_w, int count, Outline& out) {
+std::string side_panel_outline(const Frame& frame, const double* dim_x,
+                               const double* half_w, int count, Outline& out) {
   out.count = 0;
   count = clamp(count);
-  if (!has_length(dim_x, count)) return false;
+  if (!has_length(dim_x, count))
+    return "Nothing to draw: the side panel has fewer than two stations.";
   double u = 0;
   for (int i = 0; i < count; ++i) {
     if (i > 0) {
@@ -65,7 +66,7 @@ bool side_panel_outline(const Frame& frame, const double* dim_x,
     add_vertex(out, u, h);
   }
   close_mirrored(out);
-  return true;
+  return "";
 }
 
 }  // namespace bellform

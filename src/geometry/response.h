@@ -7,12 +7,12 @@
 #include <string>
 
 #include "geometry/impedance.h"
+#include "geometry/measures.h"
 
 namespace bellform {
 
 // The air, and the speed of sound the cutoff uses, in metres.
 constexpr double air_density = 1.205;  // kg/m^3
-constexpr double metres_per_inch = 0.0254;
 constexpr double air_sound_speed = sound_speed * metres_per_inch;  // 335.28 m/s
 
 // A driver's parameters in SI. A chamber of volume 0 is no chamber.

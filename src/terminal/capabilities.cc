@@ -52,33 +52,43 @@ int to_sink(int c) {
 
 TerminalCapabilities TerminalCapabilities::load(bool utf8) {
   TerminalCapabilities t;
-  t.cup_ = capability("cup");
-  t.hpa_ = capability("hpa");
-  t.cub1_ = capability("cub1");
-  t.cuf1_ = capability("cuf1");
-  t.cub_ = capability("cub");
-  t.cuf_ = capability("cuf");
-  t.cr_ = capability("cr");
-  t.el_ = capability("el");
-  t.sgr0_ = capability("sgr0");
-  t.op_ = capability("op");
-  // Bold and reverse can only be taken back with sgr0.
-  t.bold_ = t.sgr0_ != nullptr ? capability("bold") : nullptr;
-  t.rev_ = t.sgr0_ != nullptr ? capability("rev") : nullptr;
-  t.rep_ = capability("rep");
-  t.rmam_ = capability("rmam");
-  t.smam_ = capability("smam");
-  t.ich1_ = capability("ich1");
-  t.ich_ = capability("ich");
-  t.auto_margin_ = tigetflag("am") > 0;
-  t.eat_newline_ = tigetflag("xenl") > 0;
-  t.ansi_cup_ = is(t.cup_, "\033[%i%p1%d;%p2%dH");
-  t.ansi_hpa_ = is(t.hpa_, "\033[%i%p1%dG");
-  t.ansi_cuf_ = is(t.cuf_, "\033[%p1%dC");
-  t.ansi_cub_ = is(t.cub_, "\033[%p1%dD");
-  t.ansi_rep_ = is(t.rep_, "%p1%c\033[%p2%{1}%-%db");
+  t.read_strings();
+  const bool bright = t.read_colours();
+  t.make_looks(bright);
+  t.make_glyphs(utf8);
+  return t;
+}
 
-  // Colours: setaf and setab, or setf and setb with the console's numbering.
+void TerminalCapabilities::read_strings() {
+  cup_ = capability("cup");
+  hpa_ = capability("hpa");
+  cub1_ = capability("cub1");
+  cuf1_ = capability("cuf1");
+  cub_ = capability("cub");
+  cuf_ = capability("cuf");
+  cr_ = capability("cr");
+  el_ = capability("el");
+  sgr0_ = capability("sgr0");
+  op_ = capability("op");
+  // Bold and reverse can only be taken back with sgr0.
+  bold_ = sgr0_ != nullptr ? capability("bold") : nullptr;
+  rev_ = sgr0_ != nullptr ? capability("rev") : nullptr;
+  rep_ = capability("rep");
+  rmam_ = capability("rmam");
+  smam_ = capability("smam");
+  ich1_ = capability("ich1");
+  ich_ = capability("ich");
+  auto_margin_ = tigetflag("am") > 0;
+  eat_newline_ = tigetflag("xenl") > 0;
+  ansi_cup_ = is(cup_, "\033[%i%p1%d;%p2%dH");
+  ansi_hpa_ = is(hpa_, "\033[%i%p1%dG");
+  ansi_cuf_ = is(cuf_, "\033[%p1%dC");
+  ansi_cub_ = is(cub_, "\033[%p1%dD");
+  ansi_rep_ = is(rep_, "%p1%c\033[%p2%{1}%-%db");
+}
+
+// Colours: setaf and setab, or setf and setb with the console's numbering.
+bool TerminalCapabilities::read_colours() {
   const char* set_colour[2] = {capability("setaf"), capability("setab")};
   const bool ansi_numbers = set_colour[0] != nullptr && set_colour[1] != nullptr;
   if (!ansi_numbers) {
@@ -86,37 +96,41 @@ TerminalCapabilities TerminalCapabilities::load(bool utf8) {
     set_colour[1] = capability("setb");
   }
   const int colours = tigetnum("colors");
-  t.coloured_ = colours >= 8 && set_colour[0] != nullptr &&
-                set_colour[1] != nullptr;
-  const bool bright = t.coloured_ && colours >= 16;
-  for (int which = 0; which < 2 && t.coloured_; ++which) {
+  coloured_ = colours >= 8 && set_colour[0] != nullptr &&
+              set_colour[1] != nullptr;
+  for (int which = 0; which < 2 && coloured_; ++which) {
     for (int n = 0; n < 16; ++n) {
       const int number = ansi_numbers ? n : (n & 8) | ansi_colour(n & 7);
       const char* made = tiparm(set_colour[which], number);
-      if (made != nullptr) t.colour_strings_[which][n] = made;
+      if (made != nullptr) colour_strings_[which][n] = made;
     }
   }
+  return coloured_ && colours >= 16;
+}
 
-  // A console attribute is a foreground and a background of four bits each
-  // (1 blue, 2 green, 4 red, 8 intensity). Eight colours: intensity shows as
-  // bold, as on the text consoles. No colours: intensity as bold, a
-  // coloured background as reverse.
+// A console attribute is a foreground and a background of four bits each
+// (1 blue, 2 green, 4 red, 8 intensity). Eight colours: intensity shows as
+// bold, as on the text consoles. No colours: intensity as bold, a coloured
+// background as reverse.
+void TerminalCapabilities::make_looks(bool bright) {
   for (int attr = 0; attr < 256; ++attr) {
     const int fg = attr & 0xF, bg = attr >> 4;
     int look = 0;
-    if (t.coloured_) {
+    if (coloured_) {
       look = (ansi_colour(fg & 7) + (bright && (fg & 8) ? 8 : 0) + 1) |
              (ansi_colour(bg & 7) + (bright && (bg & 8) ? 8 : 0) + 1) << 5;
-      if (!bright && (fg & 8) && t.bold_ != nullptr) look |= bold_bit;
+      if (!bright && (fg & 8) && bold_ != nullptr) look |= bold_bit;
     } else {
-      if ((fg & 8) && t.bold_ != nullptr) look |= bold_bit;
-      if ((bg & 7) && t.rev_ != nullptr) look |= reverse_bit;
+      if ((fg & 8) && bold_ != nullptr) look |= bold_bit;
+      if ((bg & 7) && rev_ != nullptr) look |= reverse_bit;
     }
-    t.looks_[attr] = look;
+    looks_[attr] = look;
   }
+}
 
+void TerminalCapabilities::make_glyphs(bool utf8) {
   for (int byte = 0; byte < 256; ++byte) {
-    Glyph& g = t.glyphs_[byte];
+    Glyph& g = glyphs_[byte];
     const wchar_t wc = cp437_glyph(static_cast<unsigned char>(byte));
     if (wc < 0x80 || !utf8) {
       g.bytes[0] = wc < 0x80 ? static_cast<char>(wc) : '?';
@@ -125,7 +139,6 @@ TerminalCapabilities TerminalCapabilities::load(bool utf8) {
       g.length = static_cast<std::uint8_t>(utf8_encode(wc, g.bytes));
     }
   }
-  return t;
 }
 
 void TerminalCapabilities::emit(const char* cap, std::string& out) {
@@ -139,8 +152,7 @@ void TerminalCapabilities::emit(const char* cap, std::string& out) {
   tputs_sink = nullptr;
 }
 
-void TerminalCapabilities::go_to(int x, int y,
-                                          std::string& out) const {
+void TerminalCapabilities::go_to(int x, int y, std::string& out) const {
   if (!ansi_cup_) {
     emit(tiparm(cup_, y, x), out);
     return;

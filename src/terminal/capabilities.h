@@ -29,6 +29,8 @@
 #include <cstdint>
 #include <string>
 
+#include "console/console_size.h"
+
 namespace bellform {
 
 // A look packed in an int: bits 0-4 the foreground colour plus one (0: none,
@@ -54,7 +56,7 @@ class TerminalCapabilities {
   const Glyph& glyph(std::uint32_t cell) const { return glyphs_[cell & 0xFF]; }
   int look(std::uint32_t cell) const { return looks_[(cell >> 8) & 0xFF]; }
   // Whether the console's grey on black is the terminal's normal look.
-  bool grey_is_normal() const { return looks_[7] == 0; }
+  bool grey_is_normal() const { return looks_[attr_normal] == 0; }
 
   // Appends `cap` (nothing for nullptr), its padding through tputs.
   static void emit(const char* cap, std::string& out);
@@ -98,6 +100,13 @@ class TerminalCapabilities {
   const char* erase_line() const { return el_; }
 
  private:
+  // load's steps: the strings and flags; the colour strings (true: sixteen
+  // colours to use); each console attribute's look; each byte's glyph.
+  void read_strings();
+  bool read_colours();
+  void make_looks(bool bright);
+  void make_glyphs(bool utf8);
+
   const char* cup_ = nullptr;
   const char* hpa_ = nullptr;
   const char* cub1_ = nullptr;

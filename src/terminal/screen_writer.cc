@@ -11,17 +11,16 @@ namespace bellform {
 namespace {
 
 constexpr std::uint32_t unknown_cell = 0xFFFFFFFFu;
-constexpr std::uint32_t blank_cell = ' ' | (7u << 8);  // grey on black
+// The length of a move that cannot be made.
+constexpr std::size_t no_way = static_cast<std::size_t>(-1);
+constexpr std::uint32_t blank_cell = ' ' | std::uint32_t{attr_normal} << 8;
 
-// A row of the model read as it lies in memory: each cell's byte and
-// attribute as byte | attr << 8, the padding between them masked out.
-static_assert(sizeof(Cell) == 4 && offsetof(Cell, ch) == 0 &&
-                  offsetof(Cell, attr) == 2,
-              "a cell is its byte, a padding byte and its attribute");
+// A row of the model as the writer keeps it: each cell's byte and attribute
+// as byte | attr << 8, put together from the two fields, so that neither the
+// padding between them nor the machine's byte order comes into it.
 void read_row(const Cell* cells, int count, std::uint32_t* keys) {
-  std::memcpy(keys, cells, sizeof *keys * count);
   for (int x = 0; x < count; ++x) {
-    keys[x] = (keys[x] & 0xFFu) | ((keys[x] >> 8) & 0xFFFF00u);
+    keys[x] = cells[x].ch | std::uint32_t{cells[x].attr} << 8;
   }
 }
 
@@ -92,70 +91,86 @@ void ScreenWriter::set_look(int look, std::string& out) {
 }
 
 // The cheapest way there: on another row (or from nowhere known) the cursor
-// address; along the row a carriage return, single steps, the cells on the
-// way written again as they are, a step of several, or the column address.
+// address; along the row, move_along_row.
 void ScreenWriter::move_to(int x, int y, std::string& out) {
   if (x == cursor_x_ && y == cursor_y_) return;
   const int from = y == cursor_y_ ? cursor_x_ : -1;
   cursor_x_ = x;
   cursor_y_ = y;
-  if (from < 0 || !caps_.can_address()) {
-    if (caps_.can_address()) caps_.go_to(x, y, out);
-    return;
+  if (!caps_.can_address()) return;
+  if (from < 0) {
+    caps_.go_to(x, y, out);
+  } else {
+    move_along_row(from, x, y, out);
   }
-  constexpr std::size_t none = static_cast<std::size_t>(-1);
+}
+
+// From column `from` to x: a carriage return, single steps or the cells on
+// the way written again as they are, whichever is shortest; where that
+// takes four bytes or more (every parameterised move does), a step of
+// several or the column address where one is shorter, else the cursor
+// address.
+void ScreenWriter::move_along_row(int from, int x, int y, std::string& out) {
   const int n = x > from ? x - from : from - x;
   const char* step = x > from ? caps_.step_right() : caps_.step_left();
-  const std::size_t by_step = step != nullptr ? n * std::strlen(step) : none;
+  const std::size_t by_step = step != nullptr ? n * std::strlen(step) : no_way;
   const char* cr = caps_.cr();
-  const std::size_t by_cr = x == 0 && cr != nullptr ? std::strlen(cr) : none;
-  std::size_t by_rewrite = none;
-  const std::uint32_t* row = front_row(y);
-  if (x > from && pen_ >= 0) {
-    by_rewrite = 0;
-    for (int i = from; i < x; ++i) {
-      if (row[i] == unknown_cell || caps_.look(row[i]) != pen_) {
-        by_rewrite = none;
-        break;
-      }
-      by_rewrite += caps_.glyph(row[i]).length;
-    }
-  }
-  std::size_t best = std::min({by_step, by_cr, by_rewrite});
-  // Every parameterised move takes four bytes or more; the cursor address
-  // is longer than the column address.
-  char chosen[64], buffer[32];
-  const char* param = nullptr;
-  bool by_cup = false;
+  const std::size_t by_cr = x == 0 && cr != nullptr ? std::strlen(cr) : no_way;
+  const std::size_t by_rewrite = rewrite_length(from, x, y);
+  const std::size_t best = std::min({by_step, by_cr, by_rewrite});
+  char chosen[64];
   if (best > 3) {
-    auto consider = [&](const char* s) {
-      if (s == nullptr) return;
-      const std::size_t len = std::strlen(s);
-      if (len < best && len < sizeof chosen) {
-        best = len;
-        std::memcpy(chosen, s, len + 1);
-        param = chosen;
-      }
-    };
-    if (x > from) {
-      consider(caps_.columns_right(n, buffer));
-    } else if (x < from) {
-      consider(caps_.columns_left(n, buffer));
+    if (shorter_move(from, x, best, chosen)) {
+      TerminalCapabilities::emit(chosen, out);
+    } else {
+      caps_.go_to(x, y, out);
     }
-    consider(caps_.go_to_column(x, buffer));
-    by_cup = param == nullptr;
-  }
-  if (by_cup) {
-    caps_.go_to(x, y, out);
-  } else if (param != nullptr) {
-    TerminalCapabilities::emit(param, out);
   } else if (best == by_cr) {
     TerminalCapabilities::emit(cr, out);
   } else if (best == by_rewrite) {
+    const std::uint32_t* row = front_row(y);
     for (int i = from; i < x; ++i) put_glyph(row[i], out);
   } else {
     for (int i = 0; i < n; ++i) TerminalCapabilities::emit(step, out);
   }
+}
+
+// The bytes of the cells from `from` up to x written again as they are, to
+// step right over them: only where each is known and in the look in force.
+std::size_t ScreenWriter::rewrite_length(int from, int x, int y) {
+  if (x <= from || pen_ < 0) return no_way;
+  const std::uint32_t* row = front_row(y);
+  std::size_t length = 0;
+  for (int i = from; i < x; ++i) {
+    if (row[i] == unknown_cell || caps_.look(row[i]) != pen_) return no_way;
+    length += caps_.glyph(row[i]).length;
+  }
+  return length;
+}
+
+// The shortest of the step of several columns and the column address into
+// `chosen`, where it is shorter than `best` bytes; false where neither is.
+// Copied, since the next may be made in the same buffer (ours or terminfo's).
+bool ScreenWriter::shorter_move(int from, int x, std::size_t best,
+                                char (&chosen)[64]) const {
+  char buffer[32];
+  bool found = false;
+  auto consider = [&](const char* s) {
+    if (s == nullptr) return;
+    const std::size_t len = std::strlen(s);
+    if (len < best && len < sizeof chosen) {
+      best = len;
+      std::memcpy(chosen, s, len + 1);
+      found = true;
+    }
+  };
+  if (x > from) {
+    consider(caps_.columns_right(x - from, buffer));
+  } else if (x < from) {
+    consider(caps_.columns_left(from - x, buffer));
+  }
+  consider(caps_.go_to_column(x, buffer));
+  return found;
 }
 
 void ScreenWriter::put_cell(int x, int y, std::uint32_t cell,

@@ -69,6 +69,10 @@ class ScreenWriter {
     out.append(g.bytes, g.length);
   }
   void move_to(int x, int y, std::string& out);
+  void move_along_row(int from, int x, int y, std::string& out);
+  std::size_t rewrite_length(int from, int x, int y);
+  bool shorter_move(int from, int x, std::size_t best,
+                    char (&chosen)[64]) const;
   void set_look(int look, std::string& out);
   int repeat_length(const std::uint32_t* back, const std::uint32_t* front,
                     int x, int* run_end) const;

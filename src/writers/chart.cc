@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "design/texts.h"
+#include "writers/svg_text.h"
 #include "writers/text_out.h"
 
 namespace bellform {
@@ -182,65 +182,6 @@ void write_chart(std::string& bytes, const Chart& chart) {
   }
   footer(out, chart);
   out.add("</g>\n</svg>\n");
-}
-
-std::string horn_words(const DesignRecord& rec) {
-  const Units& u = rec.units;
-  // Room for any double in full: the length is the one number in %f.
-  char text[1024];
-  const int n = std::snprintf(text, sizeof text, "mouth %g wide x %g high, throat %g, driver %g, ",
-                              u.shown(rec.W), u.shown(rec.H), u.shown(rec.T), u.shown(rec.D));
-  if (u.metric)
-    std::snprintf(text + n, sizeof text - n, "length %.1f mm", u.shown(rec.L));
-  else
-    std::snprintf(text + n, sizeof text - n, "length %.2f In.", rec.L);
-  return text;
-}
-
-namespace {
-
-// The length of the UTF-8 sequence at s[i], 0 when it is not one; the
-// forms XML refuses (controls but tab and line ends) count as not one.
-std::size_t utf8_length(const std::string& s, std::size_t i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-  const unsigned char c = byte(i);
-  if (c < 0x80) return c >= 0x20 || c == '\t' || c == '\n' || c == '\r' ? 1 : 0;
-  const std::size_t n = c >= 0xc2 && c <= 0xdf   ? 2
-                        : c >= 0xe0 && c <= 0xef ? 3
-                        : c >= 0xf0 && c <= 0xf4 ? 4
-                                                 : 0;
-  if (n == 0 || i + n > s.size()) return 0;
-  for (std::size_t k = 1; k < n; ++k)
-    if ((byte(i + k) & 0xc0) != 0x80) return 0;
-  const unsigned char d = byte(i + 1);
-  // Overlong forms, surrogates, and beyond U+10FFFF.
-  if ((c == 0xe0 && d < 0xa0) || (c == 0xed && d >= 0xa0) || (c == 0xf0 && d < 0x90) ||
-      (c == 0xf4 && d >= 0x90))
-    return 0;
-  return n;
-}
-
-}  // namespace
-
-std::string xml_text(const std::string& text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t n = utf8_length(text, i);
-    if (n == 0) {
-      out += "\xef\xbf\xbd";
-      ++i;
-      continue;
-    }
-    switch (text[i]) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out.append(text, i, n);
-    }
-    i += n;
-  }
-  return out;
 }
 
 }  // namespace bellform

@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "design/record.h"
-
 namespace bellform {
 
 // Stroke attributes of the curves and lines the charts draw.
@@ -59,12 +57,5 @@ struct Chart {
 
 // Appends the chart.
 void write_chart(std::string& out, const Chart& chart);
-
-// The horn as the user typed it, in the user's unit, for a chart's title:
-// "mouth 12 wide x 12 high, throat 2, driver 2, length 10.91 In.".
-std::string horn_words(const DesignRecord& rec);
-
-// Text for an SVG: & < > " escaped, bytes that are not UTF-8 as U+FFFD.
-std::string xml_text(const std::string& text);
 
 }  // namespace bellform

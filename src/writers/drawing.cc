@@ -1,10 +1,8 @@
 #include "writers/drawing.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 
-#include "geometry/horn.h"
+#include "writers/horn_caption.h"
 
 namespace bellform {
 
@@ -45,60 +43,57 @@ void include_in_bounds(Sheet& sheet, const Outline& outline, bool first) {
   }
 }
 
-}  // namespace
+const char* const too_large = "Nothing to draw: the piece is too large to lay out.";
 
-std::string lay_out_sheet(const DesignRecord& rec, Sheet& sheet) {
-  const double per_inch = rec.units.per_inch;
-  const char* too_large = "Nothing to draw: the piece is too large to lay out.";
-  const PointList& points = rec.points;
-  const int n = station_count(points);
-  sheet.count = 0;
-  Part& piece = sheet.parts[0];
+// The top and bottom piece from the first n stations, its throat end at
+// the origin; empty, or why it cannot be drawn.
+std::string lay_out_piece(const PointList& points, int n, double per_inch, Part& piece) {
   piece.layer = "OUTLINE";
-  if (!piece_outline(points.dim_x, points.half_w, n, piece.outline))
-    return "Nothing to draw: the piece has fewer than two stations.";
+  const std::string why = piece_outline(points.dim_x, points.half_w, n, piece.outline);
+  if (!why.empty()) return why;
   place(piece.outline, per_inch, 0.0);
   if (!all_finite(piece.outline)) return too_large;
   piece.centre_x0 = 0.0;
   piece.centre_x1 = points.dim_x[n - 1] * per_inch;
   piece.centre_y = 0.0;
-  sheet.count = 1;
-  include_in_bounds(sheet, piece.outline, true);
+  return "";
+}
 
-  // The side panel beneath the piece, its throat end under the piece's.
-  Part& panel = sheet.parts[1];
+// The side panel laid flat, the parts' gap below `above` (the lowest y
+// drawn so far), its throat end under the piece's; empty, or why not.
+std::string lay_out_panel(const DesignRecord& rec, int n, double above, Part& panel) {
+  const double per_inch = rec.units.per_inch;
   panel.layer = "SIDE";
-  side_panel_outline(rec.frame, points.dim_x, points.half_w, n, panel.outline);
+  const std::string why =
+      side_panel_outline(rec.frame, rec.points.dim_x, rec.points.half_w, n, panel.outline);
+  if (!why.empty()) return why;
   double half_height = 0, flat_length = 0;
   for (int i = 0; i < panel.outline.count; ++i) {
     half_height = std::fmax(half_height, panel.outline.y[i]);
     flat_length = std::fmax(flat_length, panel.outline.x[i]);
   }
-  half_height = half_height * per_inch;
-  flat_length = flat_length * per_inch;
-  panel.centre_y = sheet.min_y - rec.units.drawing.gap - half_height;
+  panel.centre_y = above - rec.units.drawing.gap - half_height * per_inch;
   place(panel.outline, per_inch, panel.centre_y);
   if (!all_finite(panel.outline)) return too_large;
   panel.centre_x0 = 0.0;
-  panel.centre_x1 = flat_length;
-  sheet.count = 2;
-  include_in_bounds(sheet, panel.outline, false);
+  panel.centre_x1 = flat_length * per_inch;
+  return "";
+}
 
-  const Units& u = rec.units;
-  if (u.metric)
-    std::snprintf(sheet.caption, sizeof sheet.caption,
-                  "Top and bottom piece (above), side panel laid flat (below): two of each. "
-                  "Mouth %g x %g mm (W x H), throat %g mm, driver %g mm; "
-                  "piece %.1f mm long, angle %.1f Deg.; print at 100%%",
-                  u.shown(rec.W), u.shown(rec.H), u.shown(rec.T), u.shown(rec.D),
-                  u.shown(piece_length(rec.frame)), piece_angle(rec.frame));
-  else
-    std::snprintf(sheet.caption, sizeof sheet.caption,
-                  "Top and bottom piece (above), side panel laid flat (below): two of each. "
-                  "Mouth %g x %g In. (W x H), throat %g In., driver %g In.; "
-                  "piece %.2f In. long, angle %.1f Deg.; print at 100%%",
-                  rec.W, rec.H, rec.T, rec.D, piece_length(rec.frame),
-                  piece_angle(rec.frame));
+}  // namespace
+
+std::string lay_out_sheet(const DesignRecord& rec, Sheet& sheet) {
+  const int n = station_count(rec.points);
+  sheet.count = 0;
+  std::string why = lay_out_piece(rec.points, n, rec.units.per_inch, sheet.parts[0]);
+  if (!why.empty()) return why;
+  sheet.count = 1;
+  include_in_bounds(sheet, sheet.parts[0].outline, true);
+  why = lay_out_panel(rec, n, sheet.min_y, sheet.parts[1]);
+  if (!why.empty()) return why;
+  sheet.count = 2;
+  include_in_bounds(sheet, sheet.parts[1].outline, false);
+  sheet.caption = sheet_caption(rec);
   return "";
 }
 
@@ -108,7 +103,7 @@ SheetFrame sheet_frame(const Sheet& sheet, const DrawingUnits& units) {
   const double margin = units.margin;
   const double parts_width = sheet.max_x - sheet.min_x;
   const double text_width =
-      static_cast<double>(std::strlen(sheet.caption)) * units.text_size * 0.55;
+      static_cast<double>(sheet.caption.size()) * units.text_size * 0.55;
   SheetFrame f;
   f.left = sheet.min_x - margin;
   f.top = page_y(sheet.max_y) - margin;

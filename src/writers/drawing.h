@@ -24,7 +24,7 @@ struct Sheet {
   Part parts[max_parts];
   int count = 0;
   double min_x = 0, min_y = 0, max_x = 0, max_y = 0;  // of everything drawn
-  char caption[256] = {};
+  std::string caption;  // beneath the parts; in every page's margin
 };
 
 // Lays out the parts of the pass just run; empty on success, otherwise one

@@ -3,6 +3,7 @@
 // layers the entities use, then per part one closed polyline and its centre
 // line.
 #include "writers/drawing.h"
+#include "writers/drawing_number.h"
 #include "writers/text_out.h"
 
 namespace bellform {

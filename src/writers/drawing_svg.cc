@@ -6,6 +6,8 @@
 
 #include "design/texts.h"
 #include "writers/drawing.h"
+#include "writers/drawing_number.h"
+#include "writers/svg_text.h"
 #include "writers/text_out.h"
 
 namespace bellform {
@@ -47,7 +49,7 @@ void write_svg(std::string& bytes, const Sheet& sheet, const DrawingUnits& units
   out.put("<text x=\"%s\" y=\"%s\" font-family=\"sans-serif\" font-size=\"%s\" "
           "fill=\"#000000\">%s</text>\n",
           Number(frame.caption_x).c_str(), Number(frame.caption_y).c_str(),
-          Number(units.text_size).c_str(), sheet.caption);
+          Number(units.text_size).c_str(), sheet.caption.c_str());
   out.add("</svg>\n");
 }
 

@@ -2,6 +2,7 @@
 // reactance dashed, from -0.5 so the reactance shows where it turns
 // negative above the cutoff.
 #include "writers/chart.h"
+#include "writers/horn_caption.h"
 #include "writers/impedance_files.h"
 
 namespace bellform {

@@ -117,7 +117,8 @@ struct OutputRow {
   const char* answer;  // the answer's words on the Macro screen
   const char* option;  // the command line's, followed by FILE
   const char* help;    // the option's line in --help
-  const char* about;   // the file's line in --help's list of files
+  const char* about;   // the file's line in --help's list of files, before
+                       // the answer that writes it, "(M, A)"
   const char* notice;  // the dialogue's yellow line, %s the file
   const char* kind;    // "Could not write the <kind> file <file>: why."
   Need need;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "writers/drawing_pdf.h"
+#include "writers/page_plan.h"
 #include "writers/text_out.h"
 
 namespace bellform {
@@ -15,8 +15,9 @@ namespace bellform {
 constexpr const char* regular_font = "F1";  // Helvetica
 constexpr const char* bold_font = "F2";     // Helvetica-Bold
 
-// The parts as the SVG draws them, clipped at the window, then the frame
-// and the marks where the neighbouring pages meet it.
+// The parts as the SVG draws them, clipped at the window, then the frame,
+// with a half diamond in the middle of each side a printed page meets (none
+// where the window beyond is blank or off the grid).
 void draw_window(TextOut& out, const PagePlan& plan, int row, int column);
 
 // The page's place, the horn's caption, the scale square and how to print.

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "geometry/measures.h"
+
 namespace bellform {
 
 namespace {
@@ -14,23 +16,28 @@ struct PaperSize {
 };
 
 constexpr PaperSize letter_paper = {8.5, 11.0, 0.5, 0.5, 1.5, points_per_inch};  // inches
-constexpr PaperSize a4_paper = {210.0, 297.0, 12.0, 12.0, 40.0, points_per_inch / 25.4};  // mm
+constexpr PaperSize a4_paper = {210.0, 297.0, 12.0, 12.0, 40.0,
+                                points_per_inch / mm_per_inch};  // mm
 
-// Windows of `window` that cover `length`, or 0 when over max_pdf_pages. A
-// sheet that is a whole number of windows, give or take the rounding of
-// its doubles, takes that number: a sliver of a millionth of a window is
-// not worth a page.
-int tiles(double length, double window) {
+// In `tiles` the windows of `window` that cover `length`, at least one;
+// empty when they fit the file, otherwise why not. A sheet that is a whole
+// number of windows, give or take the rounding of its doubles, takes that
+// number: a sliver of a millionth of a window is not worth a page.
+std::string tiles(double length, double window, int& tiles) {
   const double count = length / window;
-  if (!(count <= max_pdf_pages)) return 0;  // NaN too
+  if (std::isnan(count)) return "the drawing's size is not a number";
+  if (count > max_pdf_pages) return too_many_pages();
   const double whole = std::ceil(count - 1e-6);
-  return whole < 1 ? 1 : static_cast<int>(whole);
+  tiles = whole < 1 ? 1 : static_cast<int>(whole);
+  return "";
 }
 
 }  // namespace
 
-bool lay_out_pages(const Sheet& sheet, const DrawingUnits& units, Paper paper,
-                   PageLayout& layout) {
+std::string too_many_pages() { return "over " + std::to_string(max_pdf_pages) + " pages"; }
+
+std::string lay_out_pages(const Sheet& sheet, const DrawingUnits& units, Paper paper,
+                          PageLayout& layout) {
   const PaperSize& p = paper == Paper::letter ? letter_paper : a4_paper;
   PageLayout l;
   l.paper_width = p.width * p.points;
@@ -45,11 +52,10 @@ bool lay_out_pages(const Sheet& sheet, const DrawingUnits& units, Paper paper,
   l.sheet_top = page_y(frame.top);
   const double width = sheet.max_x - sheet.min_x + 2 * units.margin;
   const double height = sheet.max_y - sheet.min_y + 2 * units.margin;
-  l.grid.columns = tiles(width, l.window_width);
-  l.grid.rows = tiles(height, l.window_height);
-  if (l.grid.columns == 0 || l.grid.rows == 0) return false;
-  layout = l;
-  return true;
+  std::string why = tiles(width, l.window_width, l.grid.columns);
+  if (why.empty()) why = tiles(height, l.window_height, l.grid.rows);
+  if (why.empty()) layout = l;
+  return why;
 }
 
 Box sheet_window(const PageLayout& layout, int row, int column) {

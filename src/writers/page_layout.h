@@ -3,6 +3,8 @@
 // measures), and which part of the sheet each window shows.
 #pragma once
 
+#include <string>
+
 #include "design/units.h"
 #include "geometry/clip.h"
 #include "writers/drawing.h"
@@ -38,10 +40,15 @@ struct PageLayout {
   PageGrid grid;
 };
 
-// False when the grid would be over max_pdf_pages across or down (or the
-// sheet has no size).
-bool lay_out_pages(const Sheet& sheet, const DrawingUnits& units, Paper paper,
-                   PageLayout& layout);
+// "over 1000 pages": the sentence for a grid or a file past max_pdf_pages.
+std::string too_many_pages();
+
+// The paper, its window and the grid of windows over `sheet`. Empty when
+// all is well, otherwise why there can be no pages: more than
+// max_pdf_pages windows across or down, or a sheet whose size is not a
+// number.
+std::string lay_out_pages(const Sheet& sheet, const DrawingUnits& units, Paper paper,
+                          PageLayout& layout);
 
 // The part of the sheet shown on page (row, column), counted from 0, in
 // drawing units with y up.

@@ -41,43 +41,62 @@ void drawing(const MapPen& pen, const Sheet& sheet) {
   pen.out.add("Q\n");
 }
 
-}  // namespace
+// The grid's cells on the map: n to the window's longer side.
+struct MapGrid {
+  int n;
+  double cell_w, cell_h;
+  double left, top;  // the grid's top left corner, centred in the window
+};
 
-void draw_map(TextOut& out, const PagePlan& plan) {
-  const PageLayout& l = plan.layout;
+MapGrid map_grid(const PageLayout& l) {
   const Box& w = l.window;
-  const int n = std::max(l.grid.columns, l.grid.rows);
-  const double cell_w = (w.right - w.left) / n, cell_h = (w.top - w.bottom) / n;
-  const double left = w.left + (w.right - w.left - l.grid.columns * cell_w) / 2;
-  const double top = w.top - (w.top - w.bottom - l.grid.rows * cell_h) / 2;
-  // Printed cells lightly shaded, so the blank ones stand out as holes.
+  MapGrid g;
+  g.n = std::max(l.grid.columns, l.grid.rows);
+  g.cell_w = (w.right - w.left) / g.n;
+  g.cell_h = (w.top - w.bottom) / g.n;
+  g.left = w.left + (w.right - w.left - l.grid.columns * g.cell_w) / 2;
+  g.top = w.top - (w.top - w.bottom - l.grid.rows * g.cell_h) / 2;
+  return g;
+}
+
+// Printed cells lightly shaded, so the blank ones stand out as holes, the
+// drawing over them, and every cell's edges.
+void cells(TextOut& out, const PagePlan& plan, const MapGrid& g) {
+  const PageLayout& l = plan.layout;
   out.add("0.9 g\n");
   for (int r = 0; r < l.grid.rows; ++r)
     for (int c = 0; c < l.grid.columns; ++c)
       if (plan.page_at(r, c))
-        page_rectangle(out, left + c * cell_w, top - (r + 1) * cell_h, cell_w, cell_h, "f");
+        page_rectangle(out, g.left + c * g.cell_w, g.top - (r + 1) * g.cell_h, g.cell_w,
+                       g.cell_h, "f");
   out.add("0 g\n");
-  drawing(MapPen{out, l, left, top, l.scale / n}, *plan.sheet);
+  drawing(MapPen{out, l, g.left, g.top, l.scale / g.n}, plan.sheet);
   out.add("0.75 w\n");
   for (int r = 0; r < l.grid.rows; ++r)
     for (int c = 0; c < l.grid.columns; ++c)
-      page_rectangle(out, left + c * cell_w, top - (r + 1) * cell_h, cell_w, cell_h, "S");
+      page_rectangle(out, g.left + c * g.cell_w, g.top - (r + 1) * g.cell_h, g.cell_w,
+                     g.cell_h, "S");
+}
 
-  // The numbers as large as the cells allow, up to 18 points: all digits
-  // are as wide in Helvetica, so the last page's number is the widest.
+// The numbers as large as the cells allow, up to 18 points: all digits
+// are as wide in Helvetica, so the last page's number is the widest.
+void numbers(TextOut& out, const PagePlan& plan, const MapGrid& g) {
   const double digits = helvetica_width(std::to_string(plan.pages), 1);
-  const double size = std::min({18.0, 0.45 * cell_h, 0.8 * cell_w / digits});
-  for (int r = 0; r < l.grid.rows; ++r) {
-    for (int c = 0; c < l.grid.columns; ++c) {
+  const double size = std::min({18.0, 0.45 * g.cell_h, 0.8 * g.cell_w / digits});
+  for (int r = 0; r < plan.layout.grid.rows; ++r) {
+    for (int c = 0; c < plan.layout.grid.columns; ++c) {
       if (!plan.page_at(r, c)) continue;
       const std::string number = std::to_string(plan.page_at(r, c));
       page_text(out, bold_font, size,
-                left + (c + 0.5) * cell_w - helvetica_width(number, size) / 2,
-                top - (r + 0.5) * cell_h - 0.35 * size, number);
+                g.left + (c + 0.5) * g.cell_w - helvetica_width(number, size) / 2,
+                g.top - (r + 0.5) * g.cell_h - 0.35 * size, number);
     }
   }
+}
 
-  // Beneath, level with the printed pages' labels.
+// Beneath, level with the printed pages' labels.
+void legend(TextOut& out, const PagePlan& plan, int n) {
+  const Box& w = plan.layout.window;
   const double label = w.bottom - 15.5;
   char words[160];
   std::snprintf(words, sizeof words,
@@ -88,6 +107,15 @@ void draw_map(TextOut& out, const PagePlan& plan) {
                 "empty cells have no page.", plan.printed);
   page_text(out, regular_font, 10, w.left, label - 13, words);
   page_caption(out, plan, w.left, w.right - w.left, label - 28);
+}
+
+}  // namespace
+
+void draw_map(TextOut& out, const PagePlan& plan) {
+  const MapGrid g = map_grid(plan.layout);
+  cells(out, plan, g);
+  numbers(out, plan, g);
+  legend(out, plan, g.n);
 }
 
 }  // namespace bellform

@@ -18,12 +18,12 @@ void page_text(TextOut& out, const char* font, double size, double x, double y,
 
 void page_caption(TextOut& out, const PagePlan& plan, double x, double width,
                   double first_baseline) {
-  const Sheet& sheet = *plan.sheet;
-  double size = plan.units->text_size * plan.units->points;
-  std::vector<std::string> lines = wrap_helvetica(sheet.caption, size, width);
+  const Sheet& sheet = plan.sheet;
+  double size = plan.units.text_size * plan.units.points;
+  std::vector<std::string> lines = wrap_helvetica(sheet.caption.c_str(), size, width);
   for (int tries = 0; tries < 20 && lines.size() > 3; ++tries) {
     size *= 0.9;
-    lines = wrap_helvetica(sheet.caption, size, width);
+    lines = wrap_helvetica(sheet.caption.c_str(), size, width);
   }
   for (std::size_t i = 0; i < lines.size(); ++i)
     page_text(out, regular_font, size, x,
@@ -31,7 +31,7 @@ void page_caption(TextOut& out, const PagePlan& plan, double x, double width,
 }
 
 void draw_margin(TextOut& out, const PagePlan& plan, int row, int column) {
-  const DrawingUnits& units = *plan.units;
+  const DrawingUnits& units = plan.units;
   const Box& w = plan.layout.window;
   // The square measured from the middle of its lines, as a rule is laid
   // along them.

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <utility>
 
-#include "writers/drawing_pdf.h"
+#include "writers/page_plan.h"
 
 namespace bellform {
 
@@ -47,17 +47,11 @@ struct Marker {
   }
 };
 
-}  // namespace
-
-std::string plan_pages(const Sheet& sheet, const DrawingUnits& units, Paper paper,
-                       PagePlan& plan) {
-  const std::string too_many = "over " + std::to_string(max_pdf_pages) + " pages";
-  PagePlan p;
-  if (!lay_out_pages(sheet, units, paper, p.layout)) return too_many;
-  p.sheet = &sheet;
-  p.units = &units;
-  p.page.assign(static_cast<std::size_t>(p.layout.grid.cells()), 0);
-  const Marker mark{p.layout, ink_reach * units.stroke, p.page};
+// By window, row by row: 1 where a line of the sheet crosses it, else 0.
+std::vector<int> crossed_windows(const Sheet& sheet, const DrawingUnits& units,
+                                 const PageLayout& layout) {
+  std::vector<int> crossed(static_cast<std::size_t>(layout.grid.cells()), 0);
+  const Marker mark{layout, ink_reach * units.stroke, crossed};
   for (int k = 0; k < sheet.count; ++k) {
     const Part& part = sheet.parts[k];
     const Outline& o = part.outline;
@@ -67,15 +61,32 @@ std::string plan_pages(const Sheet& sheet, const DrawingUnits& units, Paper pape
     }
     mark.segment(part.centre_x0, part.centre_y, part.centre_x1, part.centre_y);
   }
-  for (int crossed : p.page) p.printed += crossed;
+  return crossed;
+}
+
+}  // namespace
+
+std::string plan_pages(const Sheet& sheet, const DrawingUnits& units, Paper paper,
+                       PagePlan& plan) {
+  PageLayout layout;
+  const std::string why = lay_out_pages(sheet, units, paper, layout);
+  if (!why.empty()) return why;
+  std::vector<int> page = crossed_windows(sheet, units, layout);
+  int printed = 0;
+  for (int crossed : page) printed += crossed;
   // A sheet with no line at all still has its first window printed.
-  if (p.printed == 0) p.page[0] = p.printed = 1;
-  p.pages = p.printed > 1 ? p.printed + 1 : 1;
-  if (p.pages > max_pdf_pages) return too_many;
-  int number = p.pages - p.printed;
-  for (int& page : p.page)
-    if (page) page = ++number;
-  plan = std::move(p);
+  if (printed == 0) page[0] = printed = 1;
+  const int pages = printed > 1 ? printed + 1 : 1;
+  if (pages > max_pdf_pages) return too_many_pages();
+  int number = pages - printed;
+  for (int& p : page)
+    if (p) p = ++number;
+  plan.sheet = sheet;
+  plan.units = units;
+  plan.layout = layout;
+  plan.page = std::move(page);
+  plan.printed = printed;
+  plan.pages = pages;
   return "";
 }
 

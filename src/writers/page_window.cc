@@ -111,8 +111,8 @@ void frame(TextOut& out, const Box& w) {
 }  // namespace
 
 void draw_window(TextOut& out, const PagePlan& plan, int row, int column) {
-  const Sheet& sheet = *plan.sheet;
-  const DrawingUnits& units = *plan.units;
+  const Sheet& sheet = plan.sheet;
+  const DrawingUnits& units = plan.units;
   const PageLayout& layout = plan.layout;
   const Box shown = sheet_window(layout, row, column);
   const Pen pen{out, layout, shown};

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "writers/drawing_number.h"
 #include "writers/text_out.h"
 
 namespace bellform {

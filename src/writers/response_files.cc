@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "writers/chart.h"
+#include "writers/horn_caption.h"
+#include "writers/svg_text.h"
 #include "writers/text_out.h"
 
 namespace bellform {

@@ -23,26 +23,8 @@ class TextOut {
   // Plain text, as it is.
   void add(const char* text) { bytes_ += text; }
 
-
  private:
   std::string& bytes_;
-};
-
-// An SVG file's first lines: the XML declaration, the <svg> element of that
-// width, height (each with its unit) and view box, and its title.
-void svg_prologue(TextOut& out, const std::string& width, const std::string& height,
-                  const std::string& view_box, const std::string& title);
-
-// A drawing's number as text: six decimals (or as many as asked), C locale,
-// never a negative zero such as "-0.000000". A temporary lives to the end of
-// the statement, so it goes into put() as it is: Number(x).c_str().
-class Number {
- public:
-  explicit Number(double value, int decimals = 6);
-  const char* c_str() const { return text_; }
-
- private:
-  char text_[328];  // room for any finite double
 };
 
 }  // namespace bellform
