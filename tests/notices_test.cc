@@ -52,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
         Notices{"M\rI",
                 {"Impedance table is: horn-impedance.csv", "Impedance chart is: horn-impedance.svg"}},
         Notices{"M\rRdriver.txt\r",
-                {"Response table is: horn-response.csv", "Response chart is: horn-response.svg"}},
+                {"Response table is: horn-response.csv", "Response chart is: horn-response.svg",
+                 "Driver: Fs 625 Hz, Qts 0.52, Vas 0.052 l, Sd/St 2.2"}},
         // A piece too long for the outline's step: the note under the files.
         Notices{"1e6\rM\rA",
                 {"Macro file is: horn.scr",
