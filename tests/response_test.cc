@@ -57,10 +57,19 @@ TEST(Response, WorkedExampleAgreesWithTheReference) {
     EXPECT_NEAR(deg, got.phase, 0.06) << f;
     EXPECT_NEAR(mm, got.excursion, mm * 1e-3) << f;
   }
-  // A name from the user is text in the picture, whatever its bytes.
-  write_response_svg(named, table, driver, "a&b<\xff.txt", rec, 283);
-  EXPECT_NE(std::string::npos, named.find(">driver a&amp;b&lt;\xef\xbf\xbd.txt at 2.83 V<"));
-  write_response_svg(svg, table, driver, "example-driver.txt", rec, first_screen_cutoff(rec));
+  // A name from the user is text in the picture, whatever its bytes; the
+  // driver's figures beside it, Sd over the 2 inch circle (pi square inches)
+  // where the air path starts; Xmax labelled on the excursion.
+  const double start_area = std::numbers::pi * 0.0254 * 0.0254;
+  DriverFile other = file;
+  other.name = "a&b<\xff.txt";
+  other.xmax = 0.05;
+  write_response_svg(named, table, other, start_area, rec, 283);
+  EXPECT_NE(std::string::npos, named.find(">driver a&amp;b&lt;\xef\xbf\xbd.txt at 2.83 V: Fs 625 Hz, "
+                                          "Qts 0.52, Vas 0.052 l, Sd/St 2.2<"));
+  EXPECT_NE(std::string::npos, named.find(">Xmax 0.05 mm<"));
+  file.name = "example-driver.txt";
+  write_response_svg(svg, table, file, start_area, rec, first_screen_cutoff(rec));
   if (std::getenv("BELLFORM_WRITE_DOCS")) std::ofstream(docs / "horn-response.svg") << svg;
   EXPECT_EQ(read_file(docs / "horn-response.svg"), svg);
 }

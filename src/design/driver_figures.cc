@@ -47,9 +47,9 @@ std::string figure_text(double value) {
   return text;
 }
 
-std::string figures_line(const DriverParams& driver, double start_area) {
+std::string figures_text(const DriverParams& driver, double start_area) {
   const DriverFigures f = driver_figures(driver);
-  return "Driver: Fs " + frequency_text(f.Fs) + ", Qts " + figure_text(f.Qts) + ", Vas " +
+  return "Fs " + frequency_text(f.Fs) + ", Qts " + figure_text(f.Qts) + ", Vas " +
          figure_text(f.Vas * 1e3) + " l, Sd/St " + figure_text(driver.Sd / start_area);
 }
 

@@ -29,9 +29,9 @@ std::string frequency_text(double hz);
 // "0.32", "0.05", "2.2", "120".
 std::string figure_text(double value);
 
-// "Driver: Fs 1.05 kHz, Qts 0.32, Vas 0.05 l, Sd/St 2.2", St in m^2 the
-// area where the impedance table's air path starts.
-std::string figures_line(const DriverParams& driver, double start_area);
+// "Fs 1.05 kHz, Qts 0.32, Vas 0.05 l, Sd/St 2.2", St in m^2 the area
+// where the impedance table's air path starts.
+std::string figures_text(const DriverParams& driver, double start_area);
 
 // Xmax's line under the response: "Excursion over Xmax below F Hz at E V."
 // (F the highest of the table's frequencies where the peak excursion

@@ -85,7 +85,7 @@ std::string load_driver_file(const std::string& name, DriverFile& file) {
 
 std::vector<std::string> response_notes(const DriverFile& file, double start_area,
                                         const ResponseTable& table) {
-  std::vector<std::string> notes = {figures_line(file.driver, start_area)};
+  std::vector<std::string> notes = {"Driver: " + figures_text(file.driver, start_area)};
   notes.insert(notes.end(), file.slips.begin(), file.slips.end());
   if (file.xmax > 0) notes.push_back(xmax_line(file.xmax, table, file.driver.Eg));
   if (!file.unused.empty()) notes.push_back(file.unused);

@@ -106,6 +106,16 @@ void curves(TextOut& out, const Chart& chart, const ChartPanel& p, const char* c
     out.put("<line x1=\"%.2f\" y1=\"%.2f\" x2=\"%.2f\" y2=\"%.2f\" %s/>\n", left,
             y_of(p, l.value), right, y_of(p, l.value), l.style);
   out.add("</g>\n");
+  // A level's label above its line at the right, or below it where the
+  // line runs along the panel's top.
+  for (const ChartLevel& l : p.levels) {
+    if (l.label.empty() || !(l.value >= p.low && l.value <= p.high)) continue;
+    const double y = y_of(p, l.value);
+    out.put("<text x=\"%.2f\" y=\"%.2f\" text-anchor=\"end\">", right - 5,
+            y - 16 < p.top ? y + 14 : y - 4);
+    out.add(l.label.c_str());
+    out.add("</text>\n");
+  }
 }
 
 bool cutoff_on_axis(double Fc) { return Fc >= low_hz && Fc <= high_hz; }

@@ -21,10 +21,12 @@ struct ChartCurve {
   const char* style;
 };
 
-// A horizontal line across a panel, such as a resistance to compare with.
+// A horizontal line across a panel, such as a resistance or a limit to
+// compare with, labelled at its right end when the label is not empty.
 struct ChartLevel {
   double value;
   const char* style;
+  std::string label = {};  // UTF-8, XML-safe
 };
 
 struct ChartPanel {
