@@ -265,6 +265,7 @@ const DriverCase cases[] = {
     {"Bl = T 12", "driver.txt, line 1: Bl must be a number above 0."},
     {"Bl = 1e999", "driver.txt, line 1: Bl must be a number above 0."},
     {"Sd = 1e-322", "driver.txt, line 1: Sd must be a number above 0."},
+    {"Xmax = 1e308 in", "driver.txt, line 1: Xmax must be a number above 0."},
     {"Re = 6.2 ohm x", "driver.txt, line 1: Re: text after the number: 6.2 ohm x."},
     {"Qes = 0.4 0.5", "driver.txt, line 1: Qes: text after the number: 0.4 0.5."},
     {"Re=6.4\nBl=12\nSd=45\nCms = 0.018 mm/kN",

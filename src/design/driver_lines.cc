@@ -80,7 +80,8 @@ std::string range_fault(int id) {
 // A count of bolts a flange can hold evenly: 0 for none, else 2 to 12.
 bool bolt_count(double n) { return n == 0 || (n >= 2 && n <= 12 && n == std::floor(n)); }
 
-// The value after `=`, in the model's unit: a tiny value must not become 0.
+// The value after `=`, in the model's unit: a tiny value must not become 0,
+// nor a large one infinite.
 std::string read_value(DriverLines& r, int at, int id, std::string_view text) {
   Quantity q;
   const std::string name = names[id].name;
@@ -93,7 +94,8 @@ std::string read_value(DriverLines& r, int at, int id, std::string_view text) {
     case QuantityFault::text_after:
       return r.fault(at, name + ": text after the number: " + unit_text(text) + ".");
   }
-  if (!(q.value > 0 || (names[id].zero_allowed && q.value == 0)) ||
+  // A unit larger than the model's may carry a finite number past the doubles.
+  if (!std::isfinite(q.value) || !(q.value > 0 || (names[id].zero_allowed && q.value == 0)) ||
       (id == Bolts && !bolt_count(q.value)))
     return r.fault(at, range_fault(id));
   r.value[id] = q.value;
