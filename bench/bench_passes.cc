@@ -121,10 +121,9 @@ void BM_ScreenPass(benchmark::State& state, Horn horn) {
 void BM_FilePass(benchmark::State& state, Horn horn) {
   open_test_console();
   DesignRecord& rec = record_for(horn);
-  TextBuffer line = {};
   run_counted(state, rec, [&] {
     rec.step = 0.1;
-    file_cycle(rec, line);
+    file_cycle(rec);
   });
   if (rec.step != 0.1) state.SkipWithError("the pass changed its step");
 }
@@ -169,7 +168,8 @@ void BM_ThroatImpedance(benchmark::State& state, Horn horn) {
 }
 
 // The response of a driver (the example's numbers) at all 241 frequencies,
-// the throat impedance included, from the layout to the table.
+// the throat impedance and the chain run forward for the phase included,
+// from the layout to the table.
 void BM_Response(benchmark::State& state, Horn horn) {
   const DesignRecord& rec = record_for(horn);
   DriverFile file;

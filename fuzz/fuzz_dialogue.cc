@@ -1,13 +1,18 @@
 // Whole dialogues on the test console, typed from random bytes (see
 // key_script.h; at most 200 keys a run). An input that starts with the byte
-// 0xFE, which the key reader drops when it is typed, runs in millimetres. Every run must end: the program
-// returns 0, or it is waiting for a key when the keys run out. Every file it
-// leaves is whole: the data file from the piece line to the jig dimensions,
-// a macro from the throat edge to its last line, a drawing or chart from its
-// first line to its last, the impedance table's every row, every line ended.
+// 0xFE, which the key reader drops when it is typed, runs in millimetres.
+// The Macro screen's R finds two driver files in the run's directory:
+// driver.txt, the example driver, and bolts.txt, mounting lines alone.
+// Every run must end: the program returns 0, or it is waiting for a key when
+// the keys run out. Every file it leaves is whole: the data file from the
+// piece line to the jig dimensions, a macro from the throat edge to its last
+// line, a drawing or chart from its first line to its last, the impedance
+// and response tables' every row, every line ended, the pages from the PDF
+// header to its end, the adapter's STL as long as its facet count says.
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdint>
@@ -27,12 +32,16 @@ namespace {
 
 using namespace bellform;
 
-std::vector<std::string> lines_of(const char* name, bool& exists) {
+std::string bytes_of(const char* name, bool& exists) {
   std::ifstream in(name, std::ios::binary);
   exists = static_cast<bool>(in);
   std::ostringstream all;
   all << in.rdbuf();
-  const std::string text = all.str();
+  return all.str();
+}
+
+std::vector<std::string> lines_of(const char* name, bool& exists) {
+  const std::string text = bytes_of(name, exists);
   if (exists && (text.empty() || text.back() != '\n')) {
     std::fprintf(stderr, "%s does not end with a line feed\n", name);
     std::abort();
@@ -89,21 +98,48 @@ void check_macro(const char* name, const char* first, const char* segment,
   require(lines.back() == last, name, "last line");
 }
 
-// The impedance table: its column names and 241 rows of three numbers,
-// never a NaN or an infinity.
-void check_impedance_table() {
+// A table over frequency: its column names and 241 rows of as many
+// numbers, never a NaN or an infinity.
+void check_table(const char* name, const std::string& columns) {
   bool exists = false;
-  const char* name = "horn-impedance.csv";
   const auto lines = lines_of(name, exists);
   if (!exists) return;
   require(lines.size() == 242, name, "line count");
-  require(lines[0] == "frequency_hz,throat_resistance,throat_reactance", name, "column names");
+  require(lines[0] == columns, name, "column names");
+  const std::size_t count = std::count(columns.begin(), columns.end(), ',') + 1;
   for (std::size_t i = 1; i < lines.size(); ++i) {
-    double f, r, x;
-    char end;
-    require(std::sscanf(lines[i].c_str(), "%lf,%lf,%lf%c", &f, &r, &x, &end) == 3, name, "row");
-    require(std::isfinite(r) && std::isfinite(x), name, "a value that is not a number");
+    std::istringstream row(lines[i]);
+    std::size_t read = 0;
+    for (std::string cell; std::getline(row, cell, ','); ++read) {
+      char* end = nullptr;
+      const double v = std::strtod(cell.c_str(), &end);
+      require(end != cell.c_str() && *end == '\0', name, "row");
+      require(std::isfinite(v), name, "a value that is not a number");
+    }
+    require(read == count, name, "row");
   }
+}
+
+// The pages: the PDF header first, the end-of-file marker last.
+void check_pages(const char* name) {
+  bool exists = false;
+  const std::string bytes = bytes_of(name, exists);
+  if (!exists) return;
+  require(bytes.rfind("%PDF-1.4\n", 0) == 0, name, "header");
+  require(bytes.size() > 16 && bytes.compare(bytes.size() - 7, 7, "\n%%EOF\n") == 0, name,
+          "end of file");
+}
+
+// The binary STL: 80 bytes of header, the facet count (little-endian), and
+// 50 bytes a facet.
+void check_stl(const char* name) {
+  bool exists = false;
+  const std::string bytes = bytes_of(name, exists);
+  if (!exists) return;
+  require(bytes.size() >= 84, name, "header");
+  std::uint32_t facets = 0;
+  for (int i = 3; i >= 0; --i) facets = facets << 8 | static_cast<unsigned char>(bytes[80 + i]);
+  require(facets > 0 && bytes.size() == 84 + 50 * std::size_t{facets}, name, "facet count");
 }
 
 // `word` standing alone, not inside a longer word: a chart's note may say
@@ -142,16 +178,30 @@ namespace {
 // entered for each run only, since the fuzzer's corpus paths are relative.
 char files_dir[] = "/tmp/bellform-fuzz-XXXXXX";
 
+std::string in_files_dir(const char* name) { return std::string(files_dir) + "/" + name; }
+
 void remove_files() {
   for (const char* name : {"bellform.txt", "horn.scr", "horn.mcr", "horn.dxf", "horn.svg",
-                           "horn-impedance.csv", "horn-impedance.svg"}) {
-    std::remove((std::string(files_dir) + "/" + name).c_str());
+                           "horn-pages.pdf", "horn-adapter.stl", "horn-impedance.csv",
+                           "horn-impedance.svg", "horn-response.csv", "horn-response.svg"}) {
+    std::remove(in_files_dir(name).c_str());
   }
 }
 
 void remove_files_dir() {
   remove_files();
+  std::remove(in_files_dir("driver.txt").c_str());
+  std::remove(in_files_dir("bolts.txt").c_str());
   rmdir(files_dir);
+}
+
+// The driver files R may be given: a whole driver, and mounting lines alone.
+void write_driver_files() {
+  std::ofstream(in_files_dir("driver.txt"), std::ios::binary)
+      << "Re = 6.4\nLe = 0.1\nBl = 12\nSd = 45\nMms = 3.6\nCms = 0.018\n"
+         "Qms = 3\nVrc = 0.05\nVtc = 4\nEg = 2.83\n";
+  std::ofstream(in_files_dir("bolts.txt"), std::ios::binary)
+      << "Bolts = 4\nBolt_circle = 76\nBolt_hole = 6.5\n";
 }
 
 }  // namespace
@@ -159,6 +209,7 @@ void remove_files_dir() {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   if (mkdtemp(files_dir) == nullptr) std::abort();
   std::atexit(remove_files_dir);
+  write_driver_files();
   return 0;
 }
 
@@ -185,8 +236,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check_drawing("horn.dxf", "0", "EOF");
   check_drawing("horn.svg", "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>",
                 "</svg>");
-  check_impedance_table();
+  check_pages("horn-pages.pdf");
+  check_stl("horn-adapter.stl");
+  check_table("horn-impedance.csv", "frequency_hz,throat_resistance,throat_reactance");
   check_drawing("horn-impedance.svg",
+                "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>", "</svg>");
+  check_table("horn-response.csv",
+              "frequency_hz,spl_db,impedance_ohm,impedance_phase_deg,excursion_mm");
+  check_drawing("horn-response.svg",
                 "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>", "</svg>");
   if (fchdir(previous) != 0) std::abort();
   close(previous);

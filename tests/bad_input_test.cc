@@ -348,7 +348,8 @@ TEST_P(NotedDrivers, SayTheSlipAndStillWrite) {
   test_console::type(std::string(worked_example) + "M\rRdriver.txt\r");
   ASSERT_EQ(-1, run());
   const int figures = row_reading(n.figures);
-  ASSERT_EQ(row_starting("Response chart is: "), figures - 1) << row(figures - 1);
+  ASSERT_GT(figures, row_starting("Response chart is: ")) << row(1);
+  EXPECT_EQ(attr_yellow, attr_at(0, figures));
   EXPECT_EQ(figures + 1, line_row(n.note)) << row(figures + 1);
   EXPECT_EQ(attr_yellow, attr_at(0, figures + 1));
   EXPECT_NE("<missing>", file("horn-response.svg"));
@@ -357,7 +358,9 @@ TEST_P(NotedDrivers, SayTheSlipAndStillWrite) {
                             "driver.txt", "--response-csv", "r.csv"},
                            &said));
   const std::string note = std::string(n.note).substr(std::string(n.note).starts_with("Note: ") * 6);
-  EXPECT_EQ(std::string("bellform: note: ") + n.figures + "\nbellform: note: " + note + "\n", said);
+  EXPECT_EQ(0u, said.find(std::string("bellform: note: ") + n.figures + "\nbellform: note: " +
+                          note + "\n"))
+      << said;
   EXPECT_NE("<missing>", file("r.csv"));
 }
 

@@ -78,7 +78,6 @@ TEST(FormatTest, XmlTextIsWhatXmlReadersTake) {
       {"\xf0\x80\x80\xaf", std::string(r) + r + r + r},  // and in four
       {"\xed\xa0\x80", std::string(r) + r + r},        // a surrogate, U+D800
       {"\xf4\x90\x80\x80", std::string(r) + r + r + r},  // U+110000
-      {"\xff\x80", std::string(r) + r},
       {"\x01\t\x7f", std::string(r) + "\t\x7f"},
       {"\xef\xbf\xbe\xef\xbf\xbf", std::string(r) + r},  // U+FFFE, U+FFFF
       // U+00A0, U+D7FF, U+E000, U+FFFD, U+10000, U+10FFFF: kept.

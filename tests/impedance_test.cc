@@ -70,12 +70,17 @@ TEST(Impedance, ConesConvergeOnTheExponentialHorn) {
 }
 
 // Loaded at its mouth by the wave that travels on, the horn is endless:
-// its throat shows that wave's rho c / S (sqrt(1 - (fc/f)^2) + j fc/f).
+// its throat shows that wave's rho c / S (sqrt(1 - (fc/f)^2) + j fc/f),
+// and its flow reaches the mouth e^(m L / 2) larger, late by g L.
 TEST(Impedance, AnEndlessExponentialHornHasTheTextbookResistance) {
   for (double fc_over_f : {0.95, 0.67, 0.33, 0.1}) {
     const cplx onward(std::sqrt(1 - fc_over_f * fc_over_f), fc_over_f);
-    const cplx z = input_impedance(cones(0.1 / fc_over_f, 1024), onward / std::exp(m * length));
+    const Transfer t = cones(0.1 / fc_over_f, 1024);
+    const cplx z = input_impedance(t, onward / std::exp(m * length));
     EXPECT_LT(std::abs(z - onward), 1e-3) << fc_over_f << " " << z;
+    const double g = 0.1 / fc_over_f * onward.real();
+    const cplx flow = std::exp(m * length / 2 - j * g * length);
+    EXPECT_LT(std::abs(output_flow(t, onward / std::exp(m * length)) / flow - 1.0), 1e-3);
   }
 }
 

@@ -51,9 +51,12 @@ INSTANTIATE_TEST_SUITE_P(
         Notices{"M\rP", {"Adapter to print is: horn-adapter.stl"}},
         Notices{"M\rI",
                 {"Impedance table is: horn-impedance.csv", "Impedance chart is: horn-impedance.svg"}},
+        // Two files of one notice on one line; where the horn starts to work.
         Notices{"M\rRdriver.txt\r",
                 {"Response table is: horn-response.csv", "Response chart is: horn-response.svg",
-                 "Driver: Fs 625 Hz, Qts 0.52, Vas 0.052 l, Sd/St 2.2"}},
+                 "For crossover tools: horn-response.frd, horn-response.zma",
+                 "Driver: Fs 625 Hz, Qts 0.52, Vas 0.052 l, Sd/St 2.2",
+                 "Within 6 dB from 427 Hz (Fc 283 Hz)."}},
         // A piece too long for the outline's step: the note under the files.
         Notices{"1e6\rM\rA",
                 {"Macro file is: horn.scr",

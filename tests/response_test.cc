@@ -46,16 +46,18 @@ TEST(Response, WorkedExampleAgreesWithTheReference) {
   std::getline(want, line);
   EXPECT_EQ(0u, csv.find(line + "\n"));
   EXPECT_EQ(242, std::count(csv.begin(), csv.end(), '\n'));
-  EXPECT_NE(std::string::npos, csv.find("\n2560.00,97.56,7.082,-11.69,0.0091\n"));
+  EXPECT_NE(std::string::npos, csv.find("\n2560.00,97.56,7.082,-11.69,0.0091,-14.53\n"));
   for (const ResponseRow& got : table.rows) {
-    double f, spl, ohm, deg, mm;
+    double f, spl, ohm, deg, mm, spl_deg;
     ASSERT_TRUE(std::getline(want, line) &&
-                std::sscanf(line.c_str(), "%lf,%lf,%lf,%lf,%lf", &f, &spl, &ohm, &deg, &mm) == 5);
+                std::sscanf(line.c_str(), "%lf,%lf,%lf,%lf,%lf,%lf", &f, &spl, &ohm, &deg, &mm,
+                            &spl_deg) == 6);
     EXPECT_NEAR(f, got.frequency, 0.005);
     EXPECT_NEAR(spl, got.spl, 0.01) << f;
     EXPECT_NEAR(ohm, got.impedance, ohm * 1e-3) << f;
     EXPECT_NEAR(deg, got.phase, 0.06) << f;
     EXPECT_NEAR(mm, got.excursion, mm * 1e-3) << f;
+    EXPECT_NEAR(0, std::remainder(spl_deg - got.spl_phase, 360), 0.06) << f;
   }
   // A name from the user is text in the picture, whatever its bytes; the
   // driver's figures beside it, Sd over the 2 inch circle (pi square inches)
@@ -85,7 +87,7 @@ TEST(Response, ClosedFormsAndWhatEachPartDoes) {
   // A load of rho c / S1 and the diaphragm at its resonance (row 120, 640 Hz):
   // all real, R = Bl^2/Re + Rms + Sd^2 rho c / S1 against Eg Bl / Re.
   ImpedanceTable flat;
-  for (int i = 0; i < impedance_rows; ++i) flat.rows[i] = {impedance_frequency(i), 1, 0};
+  for (int i = 0; i < impedance_rows; ++i) flat.rows[i] = {impedance_frequency(i), 1, 0, 1};
   const double w = 2 * std::numbers::pi * 640, S1 = 5e-4, rho_c = 1.205 * 335.28;
   ResponseTable t;
   ASSERT_EQ("", driver_response(flat, S1, {8, 0, 10, 1e-3, 2e-3, 1 / (w * w * 2e-3), 1}, t));
@@ -95,6 +97,7 @@ TEST(Response, ClosedFormsAndWhatEachPartDoes) {
   EXPECT_NEAR(8 + 100 / (1 + load), t.rows[120].impedance, 1e-9);
   EXPECT_NEAR(0, t.rows[120].phase, 1e-9);
   EXPECT_NEAR(1000 * std::sqrt(2) * v / w, t.rows[120].excursion, 1e-12);
+  EXPECT_NEAR(90, t.rows[120].spl_phase, 1e-9);  // j w rho on a real flow
 
   const DesignRecord rec = worked_example_horn();
   DriverFile file;
@@ -207,6 +210,22 @@ TEST(Response, ThreeWaysOfGivingADriverPlayTheSame) {
   }
   EXPECT_LT(widest, 0.01);
   std::printf("The three ways agree within %.2g dB.\n", widest);
+}
+
+// The command line says where the horn starts to work once, however many
+// response files it writes (the dialogue's lines: notices_test.cc); the
+// driver file as the user named it.
+using ResponseCommand = Dialogue;
+TEST_F(ResponseCommand, NotesWhereTheHornStartsToWorkOnce) {
+  fs::copy_file(docs / "example-driver.txt", "driver.txt");
+  std::string err;
+  EXPECT_EQ(0, run_command({"bellform", "--mouth", "12x12", "--throat", "2", "--driver-file",
+                            "driver.txt", "--response-frd", "a", "--response-zma", "b"},
+                           &err));
+  EXPECT_EQ("bellform: note: Driver: Fs 625 Hz, Qts 0.52, Vas 0.052 l, Sd/St 2.2\n"
+            "bellform: note: Within 6 dB from 427 Hz (Fc 283 Hz).\n",
+            err);
+  EXPECT_NE(std::string::npos, file("b").find("\n* driver driver.txt at 2.83 V\n"));
 }
 
 // A driver file's bytes (or, without them, a name to read from disk) and

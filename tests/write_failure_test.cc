@@ -77,11 +77,16 @@ TEST_P(Unwritable, TheDialogueSaysWhyInRed) {
   ASSERT_GE(at, 1) << row(1);
   EXPECT_EQ(attr_red, attr_at(0, at));
   EXPECT_GT(row(at).find_last_not_of(' '), red.size() + 2) << "no reason given: " << row(at);
-  // A line for each file of the answer, the driver's figures when the
-  // response's other file was written, then the command line.
-  const bool other_written = how() == How::directory || how() == How::dev_full;
-  const int figures = out().need == Need::response && other_written ? 1 : 0;
-  EXPECT_EQ(1 + static_cast<int>(same_answer().size()) + figures, row_starting("<Enter>-end"));
+  // A red line for each file not written, a yellow one for each notice of
+  // those written (files sharing a notice share its line), the response's
+  // notes (the driver's figures, where it starts to work), then the
+  // command line.
+  const bool others_written = how() == How::directory || how() == How::dev_full;
+  std::set<std::string> lines;
+  for (const OutputRow* o : same_answer())
+    lines.insert(others_written && o != &out() ? o->notice : o->file);
+  const int notes = others_written && out().need == Need::response ? 2 : 0;
+  EXPECT_EQ(1 + static_cast<int>(lines.size()) + notes, row_starting("<Enter>-end"));
   expect_files_left();
 }
 

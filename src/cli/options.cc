@@ -131,11 +131,14 @@ std::string read_values(const Given& g, bool mm, GivenDesign& d) {
   return "";
 }
 
-// The response's options, from the rows: "--response-csv or --response-svg".
+// The response's options, from the rows: "--response-csv, ... or --response-zma".
 std::string response_options() {
-  std::string list;
+  std::vector<std::string> options;
   for (const OutputRow& row : output_rows())
-    if (row.need == Need::response) list += (list.empty() ? "" : " or ") + std::string(row.option);
+    if (row.need == Need::response) options.push_back(row.option);
+  std::string list;
+  for (std::size_t i = 0; i < options.size(); ++i)
+    list += (i == 0 ? "" : i + 1 == options.size() ? " or " : ", ") + options[i];
   return list;
 }
 
@@ -293,6 +296,10 @@ std::string help_text() {
                                                             : std::string(" (M, ") + row.key + ")";
     append_column(text, row.file, 16, (row.about + answer).c_str());
   }
+  text +=
+      "The response's level is the power it radiates on a half space, referred to\n"
+      "1 m; its phase, that of the mouth as a point source, relative to the mouth's\n"
+      "plane (the travel through the horn included).\n";
   text += "\nOptions:\n";
   append_rows(text, [](const OptionRow& row) { return !row.value; });
   text +=

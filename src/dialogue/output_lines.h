@@ -18,7 +18,8 @@ void banner_lines();
 void coloured_line(const std::string& text, std::uint16_t attr);
 
 // Writes each row's file, even when one before it failed, says each in
-// yellow (its notice) or in red (why not), then the notes of those written,
+// yellow (its notice; rows sharing a notice on one line, their files
+// joined by ", ") or in red (why not), then the notes of those written,
 // each once, in yellow.
 void write_outputs(OutputJob& job, const std::vector<const OutputRow*>& rows);
 

@@ -68,7 +68,9 @@ double relative_area(double t) {
 
 bool finite_rows(const ImpedanceTable& table) {
   for (const ImpedanceRow& row : table.rows)
-    if (!std::isfinite(row.resistance) || !std::isfinite(row.reactance)) return false;
+    if (!std::isfinite(row.resistance) || !std::isfinite(row.reactance) ||
+        !std::isfinite(row.mouth_flow.real()) || !std::isfinite(row.mouth_flow.imag()))
+      return false;
   return true;
 }
 
@@ -120,6 +122,11 @@ std::complex<double> input_impedance(const Transfer& t, std::complex<double> loa
   return (t.a * load + j * t.b) / (j * t.c * load + t.d);
 }
 
+std::complex<double> output_flow(const Transfer& t, std::complex<double> load) {
+  const std::complex<double> j(0, 1);
+  return 1.0 / (j * t.c * load + t.d);
+}
+
 double impedance_frequency(int i) { return 20 * std::exp2(i / 24.0); }
 
 std::string throat_impedance(const Radii& radii, double L, double D, ImpedanceTable& out) {
@@ -147,10 +154,12 @@ std::string throat_impedance(const Radii& radii, double L, double D, ImpedanceTa
   // Areas are over the mouth's, so the piston's impedance is the load as it
   // is; the start's area turns the result into the throat's normalisation.
   const double start_area = relative_area(t0);
+  // The flow's ratio has no unit: the areas' scale cancels from it.
   for (int f = 0; f < impedance_rows; ++f) {
-    const std::complex<double> z =
-        input_impedance(path[f], piston_impedance(k[f] * rm)) * start_area;
-    out.rows[f] = ImpedanceRow{impedance_frequency(f), z.real(), z.imag()};
+    const std::complex<double> mouth = piston_impedance(k[f] * rm);
+    const std::complex<double> z = input_impedance(path[f], mouth) * start_area;
+    out.rows[f] = ImpedanceRow{impedance_frequency(f), z.real(), z.imag(),
+                               output_flow(path[f], mouth)};
   }
   out.segments = n;
   out.start_area = pi * rm * rm * start_area;

@@ -39,6 +39,9 @@ Transfer operator*(const Transfer& first, const Transfer& then);
 
 // The impedance at the throat end of `t` with `load` at its mouth end.
 std::complex<double> input_impedance(const Transfer& t, std::complex<double> load);
+// The volume velocity at the mouth end of `t`, loaded by `load`, for a unit
+// one at its throat end.
+std::complex<double> output_flow(const Transfer& t, std::complex<double> load);
 
 // 241 frequencies, 20 Hz * 2^(i/24): 20 Hz to 20480 Hz, 24 an octave.
 constexpr int impedance_rows = 241;
@@ -48,6 +51,9 @@ struct ImpedanceRow {
   double frequency = 0;   // Hz
   double resistance = 0;  // over rho*c / (throat area)
   double reactance = 0;
+  // The volume velocity at the mouth for a unit one at the start of the
+  // path: the same chain run forward, U2 = U1 / (j c Zmouth + d).
+  std::complex<double> mouth_flow = 0;
 };
 
 struct ImpedanceTable {
@@ -62,7 +68,8 @@ struct ImpedanceTable {
 // the throat, whichever lies farther from the mouth, to the mouth of
 // radius rm. nullptr on success, else the sentence that says why there is
 // no table: a horn of no length (L <= 0), or one so large or extreme that
-// the path cannot be cut finely enough or its numbers overflow.
+// the path cannot be cut finely enough or its numbers overflow. Each row
+// also carries the flow through to the mouth, for the sound's phase.
 std::string throat_impedance(const Radii& radii, double L, double D, ImpedanceTable& out);
 
 }  // namespace bellform

@@ -18,7 +18,7 @@ const char* const too_extreme =
 
 bool finite(const ResponseRow& row) {
   return std::isfinite(row.spl) && std::isfinite(row.impedance) && std::isfinite(row.phase) &&
-         std::isfinite(row.excursion);
+         std::isfinite(row.excursion) && std::isfinite(row.spl_phase);
 }
 
 // A chamber's compliance as an acoustic impedance, 1 / (j w V / (rho c^2)).
@@ -27,8 +27,9 @@ cplx chamber(double omega, double volume) {
   return cplx(0, -rho_c2 / (omega * volume));
 }
 
-// One frequency: z1 the acoustic impedance at the start of the path.
-ResponseRow row_at(double f, cplx z1, const DriverParams& d) {
+// One frequency: z1 the acoustic impedance at the start of the path,
+// mouth_flow the share of the flow entering there that leaves the mouth.
+ResponseRow row_at(double f, cplx z1, cplx mouth_flow, const DriverParams& d) {
   const double omega = 2 * pi * f;
   const cplx j(0, 1);
   const cplx ze = d.Re + j * omega * d.Le;
@@ -58,6 +59,8 @@ ResponseRow row_at(double f, cplx z1, const DriverParams& d) {
   row.impedance = std::abs(zet);
   row.phase = std::arg(zet) * (180 / pi);
   row.excursion = 1000 * std::numbers::sqrt2 * std::abs(u) / (omega * d.Sd);
+  // j w rho is a quarter turn ahead of the mouth's flow.
+  row.spl_phase = std::arg(j * uth * mouth_flow) * (180 / pi);
   return row;
 }
 
@@ -80,7 +83,8 @@ std::string driver_response(const ImpedanceTable& throat, double start_area,
   const double scale = air_density * air_sound_speed / start_area;
   for (int i = 0; i < impedance_rows; ++i) {
     const ImpedanceRow& r = throat.rows[i];
-    out.rows[i] = row_at(r.frequency, cplx(r.resistance, r.reactance) * scale, driver);
+    out.rows[i] =
+        row_at(r.frequency, cplx(r.resistance, r.reactance) * scale, r.mouth_flow, driver);
     if (!finite(out.rows[i])) {
       out = ResponseTable{};
       return too_extreme;

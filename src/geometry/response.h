@@ -44,6 +44,10 @@ struct ResponseRow {
   double impedance = 0;  // |Zet|, ohm
   double phase = 0;      // of Zet, degrees
   double excursion = 0;  // peak, mm
+  // Of the pressure the mouth's volume velocity gives as a point source,
+  // j w rho U / (2 pi r), the time of flight removed: degrees, e^{jwt}, so
+  // the travel through the horn lags and the phase falls with frequency.
+  double spl_phase = 0;
 };
 
 struct ResponseTable {

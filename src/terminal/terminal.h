@@ -14,7 +14,8 @@ void start_terminal();
 bool terminal_started();
 bool terminal_utf8();
 int terminal_fd();  // the terminal's output, for bytes curses must not see
-// The terminal's input is gone for good: its modes back, status 1.
+// The terminal's input is gone for good: its modes back, input_gone
+// (platform.h) on standard error, status 1.
 [[noreturn]] void input_lost();
 
 // title.cc.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "design/texts.h"
+#include "writers/chart_labels.h"
 #include "writers/svg_text.h"
 #include "writers/text_out.h"
 
@@ -29,6 +30,8 @@ constexpr double overshoot = 0.125;  // of the value axis's span
 // The legend's keys, each a short line and its label, and their spacing.
 constexpr double key_spacing = 120;
 const char* const cutoff_style = "stroke=\"#2e8b57\" stroke-width=\"1.5\"";
+const char* const passband_style =
+    "stroke=\"#b35900\" stroke-width=\"1.5\" stroke-dasharray=\"6 3\"";
 
 struct Tick {
   double value;
@@ -106,31 +109,73 @@ void curves(TextOut& out, const Chart& chart, const ChartPanel& p, const char* c
     out.put("<line x1=\"%.2f\" y1=\"%.2f\" x2=\"%.2f\" y2=\"%.2f\" %s/>\n", left,
             y_of(p, l.value), right, y_of(p, l.value), l.style);
   out.add("</g>\n");
-  // A level's label above its line at the right, or below it where the
-  // line runs along the panel's top.
-  for (const ChartLevel& l : p.levels) {
-    if (l.label.empty() || !(l.value >= p.low && l.value <= p.high)) continue;
-    const double y = y_of(p, l.value);
-    out.put("<text x=\"%.2f\" y=\"%.2f\" text-anchor=\"end\">", right - 5,
-            y - 16 < p.top ? y + 14 : y - 4);
-    out.add(l.label.c_str());
-    out.add("</text>\n");
-  }
 }
 
 bool cutoff_on_axis(double Fc) { return Fc >= low_hz && Fc <= high_hz; }
 
-// The line where the cutoff falls, labelled with it in the top panel.
-void cutoff(TextOut& out, const ChartPanel& p, double Fc, bool labelled) {
-  if (!cutoff_on_axis(Fc)) return;
-  const double x = x_of(Fc);
-  out.put("<line x1=\"%.2f\" y1=\"%.2f\" x2=\"%.2f\" y2=\"%.2f\" %s/>\n", x, p.top, x, p.bottom,
-          cutoff_style);
-  if (!labelled) return;
-  // Beside the line, on the side with room for it.
-  const bool room_right = x + 80 < right;
-  out.put("<text x=\"%.2f\" y=\"%.2f\" text-anchor=\"%s\" fill=\"#2e8b57\">Fc %.0f Hz</text>\n",
-          room_right ? x + 5 : x - 5, p.top + 16, room_right ? "start" : "end", Fc);
+// A frequency marked by a line across every panel and named in the top one.
+struct Mark {
+  double hz;
+  const char* style;
+  const char* name;
+};
+
+std::vector<Mark> marks_of(const Chart& chart) {
+  std::vector<Mark> marks;
+  if (cutoff_on_axis(chart.Fc)) marks.push_back({chart.Fc, cutoff_style, "Fc"});
+  if (cutoff_on_axis(chart.F6)) marks.push_back({chart.F6, passband_style, "F6"});
+  return marks;
+}
+
+void mark_lines(TextOut& out, const ChartPanel& p, const std::vector<Mark>& marks) {
+  for (const Mark& m : marks)
+    out.put("<line x1=\"%.2f\" y1=\"%.2f\" x2=\"%.2f\" y2=\"%.2f\" %s/>\n", x_of(m.hz), p.top,
+            x_of(m.hz), p.bottom, m.style);
+}
+
+// What a panel's labels must keep clear of: its curves, levels and marks.
+LabelScene scene_of(const Chart& chart, const ChartPanel& p, const std::vector<Mark>& marks) {
+  LabelScene scene{{left, p.top, right, p.bottom}, {}, {}};
+  for (const ChartCurve& c : p.curves) {
+    std::vector<ChartPoint>& path = scene.paths.emplace_back();
+    for (int i = 0; i < chart.count; ++i)
+      path.push_back({x_of(chart.frequencies[i]), y_of(p, c.values[i])});
+  }
+  for (const ChartLevel& l : p.levels)
+    scene.paths.push_back({{left, y_of(p, l.value)}, {right, y_of(p, l.value)}});
+  for (const Mark& m : marks) scene.paths.push_back({{x_of(m.hz), p.top}, {x_of(m.hz), p.bottom}});
+  return scene;
+}
+
+// The colour of a line's style, for its label: what follows stroke="...".
+std::string colour_of(const char* style) {
+  const std::string s = style;
+  const std::size_t from = s.find("stroke=\"");
+  if (from == std::string::npos) return "#000000";
+  const std::size_t begin = from + 8;
+  return s.substr(begin, s.find('"', begin) - begin);
+}
+
+// A label on its white ground, which hides what runs beneath it.
+void label(TextOut& out, const LabelBox& b, const char* style, const std::string& text) {
+  out.put("<rect x=\"%.2f\" y=\"%.2f\" width=\"%.2f\" height=\"%.2f\" fill=\"#ffffff\"/>\n",
+          b.left, b.top, b.right - b.left, b.bottom - b.top);
+  out.put("<text x=\"%.2f\" y=\"%.2f\" fill=\"%s\">%s</text>\n", b.text_x(), b.baseline(),
+          colour_of(style).c_str(), text.c_str());
+}
+
+// The marks' names in the top panel, then the levels' labels, each placed
+// clear of the curves and of the labels before it.
+void labels(TextOut& out, const Chart& chart, const ChartPanel& p, const std::vector<Mark>& marks,
+            bool top) {
+  LabelScene scene = scene_of(chart, p, marks);
+  for (const Mark& m : top ? marks : std::vector<Mark>{}) {
+    const std::string text = text_of("%s %.0f Hz", m.name, m.hz);
+    label(out, mark_label(scene, x_of(m.hz), label_width(text)), m.style, text);
+  }
+  for (const ChartLevel& l : p.levels)
+    if (!l.label.empty())
+      label(out, level_label(scene, y_of(p, l.value), label_width(l.label)), l.style, l.label);
 }
 
 // Beneath the panels: a cutoff off the axis, the legend and the note.
@@ -184,11 +229,13 @@ void head(TextOut& out, const Chart& chart) {
 void write_chart(std::string& bytes, const Chart& chart) {
   TextOut out(bytes);
   head(out, chart);
+  const std::vector<Mark> marks = marks_of(chart);
   for (std::size_t i = 0; i < chart.panels.size(); ++i) {
     const ChartPanel& p = chart.panels[i];
     grid(out, p, i + 1 == chart.panels.size());
     curves(out, chart, p, clip_id(i).c_str());
-    cutoff(out, p, chart.Fc, i == 0);
+    mark_lines(out, p, marks);
+    labels(out, chart, p, marks, i == 0);
   }
   footer(out, chart);
   out.add("</g>\n</svg>\n");

@@ -1,7 +1,8 @@
 // A chart over frequency as an SVG picture: one or more panels stacked over
 // one log frequency axis (20 Hz to 20 kHz), each with its value axis and
-// grid and its curves, the cutoff line in each, a title, a legend and a
-// note. The picture has a fixed size in px; curves are told apart by their
+// grid and its curves, the cutoff line in each (and F6's, where the horn
+// starts to work), a title, a legend and a note. Labels are never crossed
+// by a curve. The picture has a fixed size in px; curves are told apart by their
 // dash as well as their colour, so a grey print keeps them apart.
 #pragma once
 
@@ -26,7 +27,7 @@ struct ChartCurve {
 struct ChartLevel {
   double value;
   const char* style;
-  std::string label = {};  // UTF-8, XML-safe
+  std::string label = "";  // beside the line in its colour, or none; XML-safe
 };
 
 struct ChartPanel {
@@ -52,6 +53,7 @@ struct Chart {
   int count = 0;
   std::vector<ChartPanel> panels;  // top to bottom
   double Fc = 0;              // the cutoff line; off the axis named beneath
+  double F6 = 0;              // marked as Fc is, when on the axis; 0: none
   std::vector<ChartKey> keys;  // the legend, left to right beneath
   const char* note = "";      // beneath, on the right
   bool note_below_keys = false;  // on a line of its own, for a long legend

@@ -6,6 +6,7 @@
 #include "design/horn_response.h"
 #include "design/report.h"
 #include "design/steps.h"
+#include "writers/crossover_files.h"
 #include "writers/data_file.h"
 #include "writers/impedance_files.h"
 #include "writers/response_files.h"
@@ -108,10 +109,12 @@ std::vector<std::string> OutputJob::notes(const OutputRow& row) {
   std::vector<std::string> said;
   const bool draws_outline = row.need == Need::outline || row.need == Need::sheet;
   if (draws_outline && outline().step_widened) said.push_back(widened_step_note(outline()));
-  // The driver's figures, its slips, Xmax and the names not used.
-  if (row.need == Need::response && fault(Need::response).empty()) {
+  // The driver's figures, its slips, Xmax and the names not used; where
+  // the horn starts to work with this driver, against the report's Fc.
+  if (row.need == Need::response) {
     for (std::string& note : response_notes(driver_file, start_area(*this), response()))
       said.push_back(std::move(note));
+    said.push_back(passband_sentence(response(), first_screen_cutoff(horn_)));
   }
   return said;
 }
@@ -178,6 +181,18 @@ std::string response_svg(OutputJob& job, std::string& bytes) {
   return "";
 }
 
+std::string response_frd(OutputJob& job, std::string& bytes) {
+  write_response_frd(bytes, job.response(), job.driver_file.driver, job.driver_file.name,
+                     job.horn(), first_screen_cutoff(job.horn()));
+  return "";
+}
+
+std::string response_zma(OutputJob& job, std::string& bytes) {
+  write_response_zma(bytes, job.response(), job.driver_file.driver, job.driver_file.name,
+                     job.horn(), first_screen_cutoff(job.horn()));
+  return "";
+}
+
 constexpr OutputRow rows[] = {
     {data_file_name, 0, nullptr, "--txt", "the data file, as F writes it (bellform.txt)",
      "the report with every station and the jig dimensions", "Data file is: %s", "data",
@@ -214,6 +229,14 @@ constexpr OutputRow rows[] = {
     {"horn-response.svg", 'R', "response", "--response-svg",
      "the same as a chart, as M then R", "the same as a chart",
      "Response chart is: %s", "response", Need::response, response_svg},
+    {"horn-response.frd", 'R', "response", "--response-frd",
+     "the level and its phase, FRD, as M then R",
+     "the level and its phase for crossover tools, FRD",
+     "For crossover tools: %s", "response", Need::response, response_frd},
+    {"horn-response.zma", 'R', "response", "--response-zma",
+     "the impedance and its phase, ZMA, as M then R",
+     "the impedance and its phase for crossover tools, ZMA",
+     "For crossover tools: %s", "response", Need::response, response_zma},
 };
 
 const OutputRow& row_made_by(std::string (*make)(OutputJob&, std::string&)) {

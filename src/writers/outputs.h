@@ -82,8 +82,9 @@ class OutputJob {
   const std::string& fault(Need need);
 
   // What the user is told after a row's file: notes on the pass it was
-  // made from (a widened outline step; the response's driver, its slips and
-  // Xmax), each said once by the front end.
+  // made from (a widened outline step; the response's driver, its slips,
+  // Xmax and where the response's passband starts), each said once by the
+  // front end.
   std::vector<std::string> notes(const OutputRow& row);
 
  private:
@@ -119,7 +120,8 @@ struct OutputRow {
   const char* help;    // the option's line in --help
   const char* about;   // the file's line in --help's list of files, before
                        // the answer that writes it, "(M, A)"
-  const char* notice;  // the dialogue's yellow line, %s the file
+  const char* notice;  // the dialogue's yellow line, %s the file; the rows
+                       // of one answer with the same notice share one line
   const char* kind;    // "Could not write the <kind> file <file>: why."
   Need need;
   // Appends the bytes; an empty sentence when made, otherwise why not.

@@ -6,7 +6,9 @@
 
 #include "design/driver_figures.h"
 #include "design/texts.h"
+#include "geometry/passband.h"
 #include "writers/chart.h"
+#include "writers/crossover_files.h"
 #include "writers/horn_caption.h"
 #include "writers/svg_text.h"
 #include "writers/text_out.h"
@@ -15,10 +17,10 @@ namespace bellform {
 
 void write_response_csv(std::string& bytes, const ResponseTable& table) {
   TextOut out(bytes);
-  out.add("frequency_hz,spl_db,impedance_ohm,impedance_phase_deg,excursion_mm\n");
+  out.add("frequency_hz,spl_db,impedance_ohm,impedance_phase_deg,excursion_mm,spl_phase_deg\n");
   for (const ResponseRow& row : table.rows)
-    out.put("%.2f,%.2f,%.3f,%.2f,%.4f\n", row.frequency, row.spl, row.impedance, row.phase,
-            row.excursion);
+    out.put("%.2f,%.2f,%.3f,%.2f,%.4f,%.2f\n", row.frequency, row.spl, row.impedance, row.phase,
+            row.excursion, printed_phase(row.spl_phase));
 }
 
 namespace {
@@ -105,6 +107,7 @@ void write_response_svg(std::string& bytes, const ResponseTable& table, const Dr
   chart.count = impedance_rows;
   draw_panels(chart, spl, ohm, mm, file);
   chart.Fc = Fc;
+  chart.F6 = passband_start(table, Fc);
   chart.keys = {{solid_blue_style, "Sound level"},
                 {dashed_red_style, "Impedance"},
                 {dotted_grey_style, "Re"},

@@ -66,10 +66,13 @@ def piston(k, a):
     return complex(1 - mp.besselj(1, z) / ka + 1j * mp.struveh(1, z) / ka) / float(mp.pi * a * a)
 
 
-def throat_impedance():
-    rm = mp.sqrt(W * H * INV_PI_LAYOUT)
-    rt = mp.sqrt(T * T * INV_PI_LAYOUT)
-    x0 = max(tractrix_length(mp.mpf(DRIVER) / 2, rm), tractrix_length(rt, rm))
+def throat_impedance(w=W, h=H, t=T, driver=DRIVER):
+    """The frequencies, the impedance at the start of the path over rho c
+    over its area, and the chain run forward: the volume velocity at the
+    mouth for a unit one at the start, U2 = U1 / (M21 Zmouth + M22)."""
+    rm = mp.sqrt(mp.mpf(w) * h * INV_PI_LAYOUT)
+    rt = mp.sqrt(mp.mpf(t) * t * INV_PI_LAYOUT)
+    x0 = max(tractrix_length(mp.mpf(driver) / 2, rm), tractrix_length(rt, rm))
     radii, xs = contour(rm, x0)
     freqs = [20 * 2 ** (i / 24) for i in range(241)]
     k = np.array([2 * np.pi * f / SPEED for f in freqs])
@@ -92,11 +95,11 @@ def throat_impedance():
         m = np.einsum("ijf,jkf->ikf", m, np.array(seg))
     zm = np.array([piston(kk, rm) for kk in k])
     z = (m[0, 0] * zm + m[0, 1]) / (m[1, 0] * zm + m[1, 1]) * area[0]
-    return freqs, z
+    return freqs, z, 1 / (m[1, 0] * zm + m[1, 1])
 
 
 def csv_text():
-    freqs, z = throat_impedance()
+    freqs, z, _ = throat_impedance()
     lines = ["frequency_hz,throat_resistance,throat_reactance\n"]
     lines += ["%.2f,%.4f,%.4f\n" % (f, v.real, v.imag) for f, v in zip(freqs, z)]
     return "".join(lines)

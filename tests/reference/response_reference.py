@@ -1,16 +1,21 @@
 #!/usr/bin/python3
-"""The worked example's response with a driver apart from the program (the
-expected tests/data/horn-response-reference.csv is its output for
-docs/example-driver.txt): the throat from impedance_reference.py in full
+"""A horn's response with a driver apart from the program (the expected
+tests/data/horn-response*-reference.csv are its output: the worked example
+with docs/example-driver.txt, the bass horn with tests/data/woofer.txt, a
+horn in millimetres): the throat from impedance_reference.py in full
 precision, the driver not the program's closed form but its circuit, solved
 as a linear system at each frequency (SI, rho 1.205, c 335.28):
   Ze I + Bl v = Eg;  Bl I = (Zm + Sd^2 Zr) v + Sd p;  Sd v = Uc + Uth;
   p = Zc Uc (Uc = 0 without a front chamber);  p = Z1 Uth.
+The level's phase: the mouth's volume velocity Uth U2/U1 from the chain of
+impedance_reference.py run forward, as a point source j w rho U.
 
-Usage: response_reference.py DRIVER_FILE [--check FILE]
+Usage: response_reference.py DRIVER_FILE [--horn W,H,T,D [--mm]] [--check FILE]
+The horn in inches (millimetres with --mm), the worked example without it.
 Needs mpmath and numpy, as impedance_reference.py; without them it exits 77.
 """
 
+import argparse
 import math
 import os
 import sys
@@ -57,10 +62,11 @@ def driver(path):
     return d
 
 
-def response(d):
-    freqs, z = ir.throat_impedance()
-    rt = math.sqrt(ir.T * ir.T * float(ir.INV_PI_LAYOUT))
-    start_radius = min(ir.DRIVER / 2, rt) * 0.0254
+def response(d, horn):
+    w, h, t, driver_diameter = horn
+    freqs, z, flow = ir.throat_impedance(w, h, t, driver_diameter)
+    rt = math.sqrt(t * t * float(ir.INV_PI_LAYOUT))
+    start_radius = min(driver_diameter / 2, rt) * 0.0254
     z1 = np.asarray(z, dtype=complex) * RHO * C / (math.pi * start_radius ** 2)
     w = 2 * np.pi * np.asarray(freqs)
     ze = d["re"] + 1j * w * d["le"]
@@ -78,20 +84,26 @@ def response(d):
     spl = 20 * np.log10(np.sqrt(RHO * C * power / (2 * np.pi)) / 20e-6)
     zet = d["eg"] / i
     excursion = 1000 * np.sqrt(2) * np.abs(v) / w
-    return freqs, spl, np.abs(zet), np.degrees(np.angle(zet)), excursion
+    spl_phase = np.degrees(np.angle(1j * uth * np.asarray(flow)))
+    return freqs, spl, np.abs(zet), np.degrees(np.angle(zet)), excursion, spl_phase
 
 
-def csv_text(path):
-    lines = ["frequency_hz,spl_db,impedance_ohm,impedance_phase_deg,excursion_mm\n"]
-    lines += ["%.2f,%.9g,%.9g,%.9g,%.9g\n" % row for row in zip(*response(driver(path)))]
+def csv_text(path, horn):
+    lines = ["frequency_hz,spl_db,impedance_ohm,impedance_phase_deg,excursion_mm,spl_phase_deg\n"]
+    lines += ["%.2f,%.9g,%.9g,%.9g,%.9g,%.9g\n" % row for row in zip(*response(driver(path), horn))]
     return "".join(lines)
 
 
 if __name__ == "__main__":
-    if len(sys.argv) not in (2, 4) or sys.argv[2:3] not in ([], ["--check"]):
-        sys.exit(__doc__)
-    text = csv_text(sys.argv[1])
-    if len(sys.argv) == 2:
+    parser = argparse.ArgumentParser(usage=__doc__)
+    parser.add_argument("driver")
+    parser.add_argument("--horn", default="%g,%g,%g,%g" % (ir.W, ir.H, ir.T, ir.DRIVER))
+    parser.add_argument("--mm", action="store_true")
+    parser.add_argument("--check")
+    args = parser.parse_args()
+    horn = [float(x) / (25.4 if args.mm else 1) for x in args.horn.split(",")]
+    text = csv_text(args.driver, horn)
+    if not args.check:
         sys.stdout.write(text)
-    elif open(sys.argv[3]).read() != text:
-        sys.exit("response_reference: %s is not this script's output" % sys.argv[3])
+    elif open(args.check).read() != text:
+        sys.exit("response_reference: %s is not this script's output" % args.check)
