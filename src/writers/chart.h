@@ -22,8 +22,7 @@ struct ChartCurve {
   const char* style;
 };
 
-// A horizontal line across a panel, such as a resistance or a limit to
-// compare with, labelled at its right end when the label is not empty.
+// A horizontal line across a panel, such as a resistance to compare with.
 struct ChartLevel {
   double value;
   const char* style;
