@@ -266,6 +266,13 @@ struct Refused {
 
 void PrintTo(const Refused& r, std::ostream* os) { *os << r.red_line; }
 
+// The row a line starts on, wrapped at the screen's 80 columns; -1 for none.
+int line_row(const std::string& text) {
+  if (text.size() <= 80) return row_reading(text);
+  const int at = row_starting(text.substr(0, 80));
+  return at >= 0 && row(at + 1) == text.substr(80) ? at : -1;
+}
+
 class RefusedOutputs : public Dialogue, public ::testing::WithParamInterface<Refused> {};
 
 TEST_P(RefusedOutputs, SayWhyAndWriteNothing) {
@@ -274,7 +281,7 @@ TEST_P(RefusedOutputs, SayWhyAndWriteNothing) {
   test_console::type(r.answers);
   test_console::type(std::string("M\r") + r.keys);
   ASSERT_EQ(-1, run());
-  const int at = row_reading(r.red_line);
+  const int at = line_row(r.red_line);
   ASSERT_GE(at, 1) << row(1);
   EXPECT_EQ(attr_red, attr_at(0, at));
   std::vector<const char*> argv = {"bellform", "--mouth", "12x12", "--throat", "2"};
@@ -292,8 +299,20 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"12\r12\r2\r\r", "Rdriver.txt\r", "Re=6\nBl=0\n",
                 "driver.txt, line 2: Bl must be a number above 0.",
                 {"--driver-file", "driver.txt", "--response-csv", "r.csv"}},
+        Refused{"12\r12\r2\r\r", "Rdriver.txt\r", "Re=6\nBl=9\nSd=20\nCms = 0.02 mm/kN\n",
+                "driver.txt, line 4: Cms: unit mm/kN not known here (mm/N, m/N, um/N).",
+                {"--driver-file", "driver.txt", "--response-csv", "r.csv"}},
+        Refused{"12\r12\r2\r\r", "Rdriver.txt\r", "Re = 6.2 ohm x\n",
+                "driver.txt, line 1: Re: text after the number: 6.2 ohm x.",
+                {"--driver-file", "driver.txt", "--response-svg", "r.svg"}},
+        Refused{"12\r12\r2\r\r", "Rdriver.txt\r", "Re=6\nBl=9\nSd=20\nMms=2\nRms=1\n",
+                "driver.txt: Cms is missing: give Cms, or Vas, or Fs with Mms.",
+                {"--driver-file", "driver.txt", "--response-csv", "r.csv"}},
+        Refused{"12\r12\r2\r\r", "Rdriver.txt\r", "Re=6\nBl=9\nSd=80000\nMms=2\nCms=0.02\nRms=1\n",
+                "driver.txt, line 4: Mms must be above 2.612e+04 g, the air load of the Sd on line 3.",
+                {"--driver-file", "driver.txt", "--response-csv", "r.csv"}},
         Refused{"12\r12\r2\r\r", "Rdrivr.txt\r", nullptr,
-                "Could not read the driver file drivr.txt.",
+                "Could not read the driver file drivr.txt: No such file or directory.",
                 {"--driver-file", "drivr.txt", "--response-svg", "r.svg"}},
         Refused{"12\r12\r2\r\r-5\r", "R", "Re=6\nBl=9\nSd=20\nMmd=2\nCms=0.02\nRms=1\n",
                 "Nothing to compute: the horn has no length.",
@@ -310,6 +329,68 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"12\r12\r2\r\r", "Pdriver.txt\r", "Bolts = 2\nBolt_circle = 60\n",
                 "driver.txt: the bolt holes leave less than 3 mm round the 50.8 mm passage.",
                 {"--driver-file", "driver.txt", "--stl", "a.stl"}}));
+
+}  // namespace
+}  // namespace bellform::testing
+
+namespace bellform::testing {
+namespace {
+
+// A driver file whose numbers look like a slip is said in yellow, under the
+// driver's figures, and the response is still written; the command line
+// says the same as notes, status 0. The worked example's 2 inch driver
+// starts the air path: St is 20.27 cm2.
+struct Noted {
+  const char* driver;  // after the example driver's Re, Le, Sd, Vrc and Vtc
+  const char* figures;
+  const char* note;
+};
+
+void PrintTo(const Noted& n, std::ostream* os) { *os << n.note; }
+
+class NotedDrivers : public Dialogue, public ::testing::WithParamInterface<Noted> {};
+
+TEST_P(NotedDrivers, SayTheSlipAndStillWrite) {
+  const Noted& n = GetParam();
+  std::ofstream("driver.txt", std::ios::binary)
+      << "Re=6.4\nLe=0.1\nSd=45\nVrc=0.05\nVtc=4\n" << n.driver;
+  test_console::type(std::string(worked_example) + "M\rRdriver.txt\r");
+  ASSERT_EQ(-1, run());
+  const int figures = row_reading(n.figures);
+  ASSERT_GT(figures, row_starting("Response chart is: ")) << row(1);
+  EXPECT_EQ(attr_yellow, attr_at(0, figures));
+  EXPECT_EQ(figures + 1, line_row(n.note)) << row(figures + 1);
+  EXPECT_EQ(attr_yellow, attr_at(0, figures + 1));
+  EXPECT_NE("<missing>", file("horn-response.svg"));
+  std::string said;
+  EXPECT_EQ(0, run_command({"bellform", "--mouth", "12x12", "--throat", "2", "--driver-file",
+                            "driver.txt", "--response-csv", "r.csv"},
+                           &said));
+  const std::string note = std::string(n.note).substr(std::string(n.note).starts_with("Note: ") * 6);
+  EXPECT_EQ(0u, said.find(std::string("bellform: note: ") + n.figures + "\nbellform: note: " +
+                          note + "\n"))
+      << said;
+  EXPECT_NE("<missing>", file("r.csv"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadInput, NotedDrivers,
+    ::testing::Values(
+        Noted{"Bl=12\nMms=3.6\nCms=4.47e-5\nQms=3\n",
+              "Driver: Fs 12.5 kHz, Qts 2.4, Vas 0.00013 l, Sd/St 2.2",
+              "Note: Fs from Mms and Cms is 12.5 kHz: check the unit of Cms (mm/N) and of Mms (g)."},
+        Noted{"Fs=625\nVas=0.052\nQes=0.63\nQms=3\nQts = 0.3\n",
+              "Driver: Fs 625 Hz, Qts 0.52, Vas 0.052 l, Sd/St 2.2",
+              "Note: Qts from Qes and Qms is 0.52; the file says 0.3 (line 10)."},
+        Noted{"Fs=625 Hz\nVas=0.052 l\nQes=0.63\nQms=3\nXmax = 0.05 mm\n",
+              "Driver: Fs 625 Hz, Qts 0.52, Vas 0.052 l, Sd/St 2.2",
+              "Excursion over Xmax below 761 Hz at 2.83 V."},
+        Noted{"Fs=625\nVas=0.052\nQes=0.63\nQms=3\nXmax = 1 mm\nPe = 2 W\n",
+              "Driver: Fs 625 Hz, Qts 0.52, Vas 0.052 l, Sd/St 2.2",
+              "Excursion stays under Xmax at 3.578 V."},
+        Noted{"Fs=625\nVas=0.052\nQes=0.63\nQms=3\nZnom = 8 ohm\nSPL = 108 dB\n",
+              "Driver: Fs 625 Hz, Qts 0.52, Vas 0.052 l, Sd/St 2.2",
+              "Note: the file's Znom and SPL are not used."}));
 
 }  // namespace
 }  // namespace bellform::testing

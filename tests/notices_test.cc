@@ -57,6 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
         Notices{"M\rRdriver.txt\r",
                 {"Response table is: horn-response.csv", "Response chart is: horn-response.svg",
                  "For crossover tools: horn-response.frd, horn-response.zma",
+                 "Driver: Fs 625 Hz, Qts 0.52, Vas 0.052 l, Sd/St 2.2",
                  "Within 6 dB from 427 Hz (Fc 283 Hz)."}},
         // A piece too long for the outline's step: the note under the files.
         Notices{"1e6\rM\rA",

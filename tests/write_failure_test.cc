@@ -79,12 +79,13 @@ TEST_P(Unwritable, TheDialogueSaysWhyInRed) {
   EXPECT_GT(row(at).find_last_not_of(' '), red.size() + 2) << "no reason given: " << row(at);
   // A red line for each file not written, a yellow one for each notice of
   // those written (files sharing a notice share its line), the response's
-  // note of where it starts to work, then the command line.
+  // notes (the driver's figures, where it starts to work), then the
+  // command line.
   const bool others_written = how() == How::directory || how() == How::dev_full;
   std::set<std::string> lines;
   for (const OutputRow* o : same_answer())
     lines.insert(others_written && o != &out() ? o->notice : o->file);
-  const int notes = others_written && out().need == Need::response ? 1 : 0;
+  const int notes = others_written && out().need == Need::response ? 2 : 0;
   EXPECT_EQ(1 + static_cast<int>(lines.size()) + notes, row_starting("<Enter>-end"));
   expect_files_left();
 }

@@ -20,11 +20,12 @@ class Messages {
  public:
   explicit Messages(std::FILE* to) : to_(to) {}
   void say(const std::string& text) { std::fprintf(to_, "bellform: %s\n", text.c_str()); }
-  // A note is said once, however many outputs it concerns.
+  // A note is said once, however many outputs it concerns; the dialogue's
+  // "Note: " is the "note: " here.
   void note(const std::string& text) {
     if (std::find(noted_.begin(), noted_.end(), text) != noted_.end()) return;
     noted_.push_back(text);
-    say("note: " + text);
+    say("note: " + text.substr(text.starts_with("Note: ") ? 6 : 0));
   }
 
  private:

@@ -16,6 +16,16 @@
 
 namespace bellform {
 
+namespace {
+
+// Where the impedance table's air path starts, in m^2: the driver's Sd is
+// compared with it.
+double start_area(OutputJob& job) {
+  return job.impedance().start_area * metres_per_inch * metres_per_inch;
+}
+
+}  // namespace
+
 OutputJob::OutputJob(const DesignRecord& horn) : paper(paper_of(horn.units)), horn_(horn) {}
 
 void OutputJob::use_outline(const DesignRecord& rec) { outline_.value = rec; }
@@ -111,9 +121,13 @@ std::vector<std::string> OutputJob::notes(const OutputRow& row) {
   std::vector<std::string> said;
   const bool draws_outline = row.need == Need::outline || row.need == Need::sheet;
   if (draws_outline && outline().step_widened) said.push_back(widened_step_note(outline()));
-  // Where the horn starts to work with this driver, against the report's Fc.
-  if (row.need == Need::response)
+  // The driver's figures, its slips, Xmax and the names not used; where
+  // the horn starts to work with this driver, against the report's Fc.
+  if (row.need == Need::response) {
+    for (std::string& note : response_notes(driver_file, start_area(*this), response()))
+      said.push_back(std::move(note));
     said.push_back(passband_sentence(response(), first_screen_cutoff(horn_)));
+  }
   return said;
 }
 
@@ -181,7 +195,7 @@ std::string response_csv(OutputJob& job, std::string& bytes) {
 }
 
 std::string response_svg(OutputJob& job, std::string& bytes) {
-  write_response_svg(bytes, job.response(), job.driver_file.driver, job.driver_file.name, job.horn(),
+  write_response_svg(bytes, job.response(), job.driver_file, start_area(job), job.horn(),
                      first_screen_cutoff(job.horn()));
   return "";
 }

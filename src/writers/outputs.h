@@ -91,8 +91,9 @@ class OutputJob {
   const std::string& fault(Need need);
 
   // What the user is told after a row's file: notes on the pass it was
-  // made from (a widened outline step, where the response's passband
-  // starts), each said once by the front end.
+  // made from (a widened outline step; the response's driver, its slips,
+  // Xmax and where the response's passband starts), each said once by the
+  // front end.
   std::vector<std::string> notes(const OutputRow& row);
 
  private:

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "design/driver_figures.h"
+#include "design/texts.h"
 #include "geometry/passband.h"
 #include "writers/chart.h"
 #include "writers/crossover_files.h"
@@ -66,10 +68,28 @@ ChartPanel panel(double top, Scale scale, const char* axis_name) {
   return p;
 }
 
+// The panels and what each draws: the level, the impedance with Re, the
+// excursion with Xmax when the file gives it (its scale reaching Xmax).
+void draw_panels(Chart& chart, const double* spl, const double* ohm, const double* mm,
+                 const DriverFile& file) {
+  const double most_mm = std::max(*std::max_element(mm, mm + impedance_rows), file.xmax);
+  chart.panels = {
+      panel(70, level_scale(*std::max_element(spl, spl + impedance_rows)), "Sound level (dB)"),
+      panel(300, impedance_scale(*std::max_element(ohm, ohm + impedance_rows)),
+            "Impedance (\xce\xa9)"),
+      panel(530, excursion_scale(most_mm), "Excursion (mm)")};
+  chart.panels[0].curves = {{spl, solid_blue_style}};
+  chart.panels[1].curves = {{ohm, dashed_red_style}};
+  chart.panels[1].levels = {{file.driver.Re, dotted_grey_style}};
+  chart.panels[2].curves = {{mm, dash_dot_purple_style}};
+  if (file.xmax > 0)
+    chart.panels[2].levels = {{file.xmax, dotted_grey_style, text_of("Xmax %g mm", file.xmax)}};
+}
+
 }  // namespace
 
-void write_response_svg(std::string& bytes, const ResponseTable& table, const DriverParams& driver,
-                        const std::string& driver_name, const DesignRecord& rec, double Fc) {
+void write_response_svg(std::string& bytes, const ResponseTable& table, const DriverFile& file,
+                        double start_area, const DesignRecord& rec, double Fc) {
   double hz[impedance_rows], spl[impedance_rows], ohm[impedance_rows], mm[impedance_rows];
   for (int i = 0; i < impedance_rows; ++i) {
     hz[i] = table.rows[i].frequency;
@@ -81,20 +101,11 @@ void write_response_svg(std::string& bytes, const ResponseTable& table, const Dr
   chart.height = 850;
   chart.name = "Bellform horn: response with a driver";
   chart.heading = "Response: " + horn_words(rec);
-  char eg[64];
-  std::snprintf(eg, sizeof eg, " at %.4g V", driver.Eg);
-  chart.subheading = "driver " + xml_text(driver_name) + eg;
+  chart.subheading = "driver " + xml_text(file.name) + text_of(" at %.4g V: ", file.driver.Eg) +
+                     figures_text(file.driver, start_area);
   chart.frequencies = hz;
   chart.count = impedance_rows;
-  chart.panels = {
-      panel(70, level_scale(*std::max_element(spl, spl + impedance_rows)), "Sound level (dB)"),
-      panel(300, impedance_scale(*std::max_element(ohm, ohm + impedance_rows)),
-            "Impedance (\xce\xa9)"),
-      panel(530, excursion_scale(*std::max_element(mm, mm + impedance_rows)), "Excursion (mm)")};
-  chart.panels[0].curves = {{spl, solid_blue_style}};
-  chart.panels[1].curves = {{ohm, dashed_red_style}};
-  chart.panels[1].levels = {{driver.Re, dotted_grey_style}};
-  chart.panels[2].curves = {{mm, dash_dot_purple_style}};
+  draw_panels(chart, spl, ohm, mm, file);
   chart.Fc = Fc;
   chart.F6 = passband_start(table, Fc);
   chart.keys = {{solid_blue_style, "Sound level"},

@@ -26,23 +26,40 @@ import impedance_reference as ir  # noqa: E402 (exits 77 itself without its modu
 import numpy as np  # noqa: E402
 
 RHO, C = 1.205, 13200 * 0.0254
-# Each name's unit in SI.
+# Each name's unit in SI when the line gives none, and the units a line may
+# give after its number.
 UNITS = {"re": 1, "le": 1e-3, "bl": 1, "sd": 1e-4, "mmd": 1e-3, "mms": 1e-3, "cms": 1e-3,
-         "rms": 1, "qms": 1, "vrc": 1e-3, "vtc": 1e-6, "eg": 1,
+         "rms": 1, "qms": 1, "vrc": 1e-3, "vtc": 1e-6, "eg": 1, "fs": 1, "vas": 1e-3,
+         "qes": 1, "xmax": 1e-3,
          "bolts": 0, "bolt_circle": 0, "bolt_hole": 0}  # the mounting: not the response's
+GIVEN = {"ohm": 1, "mH": 1e-3, "cm2": 1e-4, "Hz": 1, "l": 1e-3, "cm3": 1e-6, "V": 1, "mm": 1e-3,
+         "g": 1e-3, "mm/N": 1e-3}
+VAS_AIR = 1.419e5  # Pa: rho c^2 as data sheets state Vas
+
+
+def value(name, text):
+    number, _, unit = text.strip().partition(" ")
+    return float(number.replace(",", ".")) * (GIVEN[unit.strip()] if unit else UNITS[name])
 
 
 def driver(path):
-    """The file's values in SI, Mmd and Rms worked out from Mms and Qms."""
+    """The file's values in SI; the model's own from the data sheet's where
+    the file gives those: Cms from Vas, Mms from Fs, Bl from Qes (at the Fs
+    of that Mms and Cms), Mmd and Rms from Mms and Qms."""
     d = {"le": 0.0, "vrc": 0.0, "vtc": 0.0, "eg": 2.83}
     for line in open(path, encoding="utf-8-sig"):
         if line.split("#")[0].strip():
-            name, value = (part.strip() for part in line.split("#")[0].split("="))
-            d[name.lower()] = float(value.replace(",", ".")) * UNITS[name.lower()]
+            name, text = (part.strip() for part in line.split("#")[0].split("="))
+            d[name.lower()] = value(name.lower(), text)
     a = math.sqrt(d["sd"] / math.pi)
     air = 16 * RHO * a ** 3 / 3
-    d.setdefault("mmd", d.get("mms", 0) - air)
-    d.setdefault("rms", math.sqrt((d["mmd"] + air) / d["cms"]) / d.get("qms", 1))
+    d.setdefault("cms", d.get("vas", 0) / (VAS_AIR * d["sd"] ** 2))
+    mms = d["mmd"] + air if "mmd" in d else d.get("mms", 0)
+    mms = mms or 1 / ((2 * math.pi * d["fs"]) ** 2 * d["cms"])
+    d.setdefault("mmd", mms - air)
+    omega = 1 / math.sqrt(mms * d["cms"])
+    d.setdefault("bl", math.sqrt(omega * mms * d["re"] / d.get("qes", 1)))
+    d.setdefault("rms", omega * mms / d.get("qms", 1))
     return d
 
 
