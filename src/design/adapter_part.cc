@@ -14,7 +14,7 @@ std::string bolt_fault(BoltFit fit, double D) {
     case BoltFit::too_close: return "the bolt holes leave less than 3 mm between each other.";
     case BoltFit::at_exit:
       return text_of("the bolt holes leave less than 3 mm round the %.1f mm passage.",
-                     D * adapter_mm_per_inch);
+                     D * mm_per_inch);
     case BoltFit::in_wall:
       return "the bolt holes run into the adapter's wall above the flange.";
     case BoltFit::out_of_size: return "the bolt holes must be 1 mm or more, on a circle under 10 m.";
@@ -32,7 +32,7 @@ std::string adapter_shape_of(const DesignRecord& rec, AdapterShape& shape) {
   if (adapter_height_mm(shape) < adapter_min_height_mm) {
     return "No adapter to print: its thickness at this length is under 3 mm, too thin.";
   }
-  const double widest = std::max({shape.D, shape.W0, shape.H0}) * adapter_mm_per_inch;
+  const double widest = std::max({shape.D, shape.W0, shape.H0}) * mm_per_inch;
   if (adapter_height_mm(shape) > adapter_max_size_mm || widest > adapter_max_size_mm) {
     return "No adapter to print: at this length it would be over 10 m tall or wide.";
   }

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int Q = adapter_quarter_points;
 constexpr int N = adapter_ring_points;
-constexpr double wall_inches = adapter_wall_mm / adapter_mm_per_inch;
+constexpr double wall_inches = adapter_wall_mm / mm_per_inch;
 
 // A rounded rectangle centred on the axis, in inches: half width a, half
 // height b, corner radius c, and the contour's area it has.
@@ -65,7 +65,7 @@ Point2 ray_exit(const Section& s, Point2 d) {
 Point2 ring_point(const std::array<Point2, Q + 1>& q, int i) {
   const int quadrant = i / Q;
   const int j = i % Q;
-  const double mm = adapter_mm_per_inch;
+  const double mm = mm_per_inch;
   switch (quadrant) {
     case 0: return {q[j].x * mm, q[j].y * mm};
     case 1: return {0.0 - q[Q - j].x * mm, q[Q - j].y * mm};
@@ -137,7 +137,7 @@ bool adapter_printable(const AdapterShape& shape) {
   return shape.D < 2 * shape.rm && shape.thickness > 0 && shape.W0 > 0 && shape.H0 > 0;
 }
 
-double adapter_height_mm(const AdapterShape& shape) { return shape.thickness * adapter_mm_per_inch; }
+double adapter_height_mm(const AdapterShape& shape) { return shape.thickness * mm_per_inch; }
 
 AdapterRings::AdapterRings(const AdapterShape& shape)
     : shape_(shape), rays_(ring_rays(shape.W0, shape.H0)) {}

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "geometry/horn.h"
+#include "geometry/measures.h"
 #include "geometry/mesh.h"
 
 namespace bellform {
@@ -30,8 +31,8 @@ struct BoltPattern {
   double hole = 6.5;  // an M6 clearance
 };
 
-// Slicers take STL coordinates as millimetres, so the part is built in them.
-constexpr double adapter_mm_per_inch = 25.4;
+// Slicers take STL coordinates as millimetres, so the part is built in them
+// (mm_per_inch).
 // The wall round the passage, mm.
 constexpr double adapter_wall_mm = 5;
 

@@ -17,14 +17,19 @@ constexpr double horn_hole_in = 10, joint_hole_in = 7;
 constexpr double rim = 2, hole_margin = 1;
 // The flanges' thickness is a third of a part shorter than this.
 constexpr double full_flanges_from = 3 * adapter_flange_mm;
-// Rings at most this far apart, and never fewer than this many.
+// Rings at most this far apart, and never fewer than this many; past a
+// metre, farther apart, so the file stays a size a slicer takes (a part
+// of 10 m, the largest made, has 1000 steps of 10 mm: its passage changes
+// slowly there).
 constexpr double ring_spacing = 1.0;
 constexpr int min_ring_steps = 16;
+constexpr int max_ring_steps = 1000;
 
 // The heights of the rings: the flanges' faces, and between them even
 // steps; a step too near a face is left out, so no facet is a sliver.
 std::vector<double> ring_levels(double height, std::vector<double> faces) {
-  const int steps = std::max(min_ring_steps, static_cast<int>(std::ceil(height / ring_spacing)));
+  const int steps = std::clamp(static_cast<int>(std::ceil(height / ring_spacing)), min_ring_steps,
+                               max_ring_steps);
   const double keep_off = std::min(0.1, height / steps / 4);
   std::sort(faces.begin(), faces.end());
   std::vector<double> levels = faces;
@@ -61,7 +66,7 @@ Flange corner_flange(double bottom, double top, double side, double in, double r
 }
 
 Flange driver_flange(const AdapterShape& shape, const BoltPattern& bolts, double top, double reach) {
-  const double D = shape.D * adapter_mm_per_inch;
+  const double D = shape.D * mm_per_inch;
   Flange f{0, top, std::max({bolts.circle + 2 * bolts.hole + 12, D + 30, 2 * (reach + rim)}),
            bolts.hole, {}};
   for (int k = 0; k < bolts.bolts; ++k) {
@@ -136,7 +141,7 @@ BoltFit plan_adapter(const AdapterShape& shape, const BoltPattern& bolts, double
   plan = {height, height / count, ring_levels(height, faces), {}};
   const AdapterRings rings(shape);
   const Flange driver = driver_flange(shape, bolts, flange, wall_reach(rings, plan.levels, 0, flange));
-  const double throat = std::max(shape.W0, shape.H0) * adapter_mm_per_inch;
+  const double throat = std::max(shape.W0, shape.H0) * mm_per_inch;
   const Flange horn = corner_flange(height - flange, height, throat + 50, horn_hole_in,
                                    wall_reach(rings, plan.levels, height - flange, height));
   Flange lower = driver;
@@ -153,7 +158,7 @@ BoltFit plan_adapter(const AdapterShape& shape, const BoltPattern& bolts, double
     lower.bottom = cut;
     lower.top = cut + adapter_joint_mm;
   }
-  return bolt_fit(rings, bolts, shape.D * adapter_mm_per_inch, driver, plan.levels);
+  return bolt_fit(rings, bolts, shape.D * mm_per_inch, driver, plan.levels);
 }
 
 }  // namespace bellform

@@ -77,7 +77,7 @@ void write_adapter_stl(std::string& out, const AdapterPart& part) {
   Mesh mesh;
   adapter_mesh(part.shape, part.plan, mesh);
   char header[header_size + 1];
-  const double mm = adapter_mm_per_inch;
+  const double mm = mm_per_inch;
   std::snprintf(header, sizeof header,
                 "Bellform driver adapter mm: D=%.1f throat=%.1fx%.1f thickness=%.1f sections=%d",
                 part.shape.D * mm, part.shape.W0 * mm, part.shape.H0 * mm, part.plan.height,
