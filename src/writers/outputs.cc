@@ -52,6 +52,7 @@ const std::string& OutputJob::adapter_shape_fault() {
   return made(adapter_shape_, &OutputJob::make_adapter_shape), adapter_shape_.fault;
 }
 const AdapterFile& OutputJob::adapter() { return made(adapter_, &OutputJob::make_adapter); }
+double OutputJob::cutoff() { return made(cutoff_, &OutputJob::make_cutoff); }
 const ImpedanceTable& OutputJob::impedance() {
   return made(impedance_, &OutputJob::make_impedance);
 }
@@ -92,6 +93,8 @@ void OutputJob::make_adapter() {
   if (adapter_.fault.empty()) write_adapter_stl(file.bytes, file.part);
 }
 
+void OutputJob::make_cutoff() { *cutoff_.value = first_screen_cutoff(horn_); }
+
 void OutputJob::make_impedance() {
   impedance_.fault = throat_impedance(horn_.radii, horn_.L, horn_.D, *impedance_.value);
 }
@@ -126,7 +129,7 @@ std::vector<std::string> OutputJob::notes(const OutputRow& row) {
   if (row.need == Need::response) {
     for (std::string& note : response_notes(driver_file, start_area(*this), response()))
       said.push_back(std::move(note));
-    said.push_back(passband_sentence(response(), first_screen_cutoff(horn_)));
+    said.push_back(passband_sentence(response(), cutoff()));
   }
   return said;
 }
@@ -185,7 +188,7 @@ std::string impedance_csv(OutputJob& job, std::string& bytes) {
 }
 
 std::string impedance_svg(OutputJob& job, std::string& bytes) {
-  write_impedance_svg(bytes, job.impedance(), job.horn(), first_screen_cutoff(job.horn()));
+  write_impedance_svg(bytes, job.impedance(), job.horn(), job.cutoff());
   return "";
 }
 
@@ -196,19 +199,19 @@ std::string response_csv(OutputJob& job, std::string& bytes) {
 
 std::string response_svg(OutputJob& job, std::string& bytes) {
   write_response_svg(bytes, job.response(), job.driver_file, start_area(job), job.horn(),
-                     first_screen_cutoff(job.horn()));
+                     job.cutoff());
   return "";
 }
 
 std::string response_frd(OutputJob& job, std::string& bytes) {
   write_response_frd(bytes, job.response(), job.driver_file.driver, job.driver_file.name,
-                     job.horn(), first_screen_cutoff(job.horn()));
+                     job.horn(), job.cutoff());
   return "";
 }
 
 std::string response_zma(OutputJob& job, std::string& bytes) {
   write_response_zma(bytes, job.response(), job.driver_file.driver, job.driver_file.name,
-                     job.horn(), first_screen_cutoff(job.horn()));
+                     job.horn(), job.cutoff());
   return "";
 }
 

@@ -83,6 +83,8 @@ class OutputJob {
   const std::string& pages_fault();
   const std::string& adapter_shape_fault();
   const AdapterFile& adapter();
+  // The cutoff the first report of the horn shows, which the charts mark.
+  double cutoff();
   const ImpedanceTable& impedance();
   const ResponseTable& response();
 
@@ -105,6 +107,7 @@ class OutputJob {
   void make_pages();
   void make_adapter_shape();
   void make_adapter();
+  void make_cutoff();
   void make_impedance();
   void make_response();
 
@@ -115,6 +118,7 @@ class OutputJob {
   Pass<PagePlan> pages_;
   Pass<AdapterShape> adapter_shape_;
   Pass<AdapterFile> adapter_;
+  Pass<double> cutoff_;
   Pass<ImpedanceTable> impedance_;
   Pass<ResponseTable> response_;
 };
