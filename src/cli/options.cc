@@ -285,10 +285,9 @@ void append_rows(std::string& text, bool (*wanted)(const OptionRow&)) {
   }
 }
 
-}  // namespace
-
-std::string help_text() {
-  std::string text =
+// What the program is, and the answers at its command line.
+std::string help_dialogue() {
+  return
       "Usage: bellform [--mm] [--print-height MM]\n"
       "       bellform [--mm] [--print-height MM] --mouth WxH --throat T [--driver D]\n"
       "                [--length L] [--step S] [--paper P] [--driver-file FILE]\n"
@@ -312,9 +311,13 @@ std::string help_text() {
       "         a command and reads as the number 0 (0, or text such as x)\n"
       "While typing: Left, Right, Home, End, Backspace, Delete, Insert (insert or\n"
       "overwrite), Tab (to the end), Esc (back to the start), Enter to accept.\n"
-      "Ctrl+C ends the program at once.\n"
-      "\n"
-      "Files, written in the current directory (an existing one is replaced whole):\n";
+      "Ctrl+C ends the program at once.\n";
+}
+
+// Each file with the answer that writes it.
+std::string help_files() {
+  std::string text =
+      "\nFiles, written in the current directory (an existing one is replaced whole):\n";
   for (const OutputRow& row : output_rows()) {
     const std::string answer = row.command == Command::file ? " (F)"
                                                             : std::string(" (M, ") + row.key + ")";
@@ -324,7 +327,12 @@ std::string help_text() {
       "The response's level is the power it radiates on a half space, referred to\n"
       "1 m; its phase, that of the mouth as a point source, relative to the mouth's\n"
       "plane (the travel through the horn included).\n";
-  text += "\nOptions:\n";
+  return text;
+}
+
+// The options, those of a design given in full and each output's.
+std::string help_options() {
+  std::string text = "\nOptions:\n";
   append_rows(text, [](const OptionRow& row) { return !is_design(row); });
   text +=
       "\n"
@@ -335,8 +343,13 @@ std::string help_text() {
   text += "OUTPUT, each to a FILE, or to standard output for a FILE of - (one at most):\n";
   for (const OutputRow& row : output_rows())
     append_column(text, std::string(row.option) + " FILE", 18, row.help);
-  text +=
-      "With no OUTPUT: --txt -, the report at the stations the screen shows.\n"
+  return text + "With no OUTPUT: --txt -, the report at the stations the screen shows.\n";
+}
+
+}  // namespace
+
+std::string help_text() {
+  return help_dialogue() + help_files() + help_options() +
       "\n"
       "Exit status:\n"
       "  0  the dialogue was ended, the help or version shown, or every output written\n"
@@ -346,7 +359,6 @@ std::string help_text() {
       "  2  no terminal to talk to, or an option not understood\n"
       "Ctrl+C ends the program by its signal (SIGINT); on Windows, as Windows ends a\n"
       "console program.\n";
-  return text;
 }
 
 std::string version_text() { return std::string("bellform ") + version + "\n"; }
