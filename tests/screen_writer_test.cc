@@ -32,24 +32,18 @@ namespace {
 // strike, another font) is on.
 struct Shown {
   char32_t ch = U' ';
-  int fg = -1;
-  int bg = -1;
-  bool bold = false;
-  bool reverse = false;
-  bool other = false;
+  int fg = -1, bg = -1;
+  bool bold = false, reverse = false, other = false;
   bool operator==(const Shown&) const = default;
 };
 
 void PrintTo(const Shown& c, std::ostream* os) {
-  *os << "U+" << std::hex << unsigned(c.ch) << std::dec << " fg " << c.fg
-      << " bg " << c.bg << (c.bold ? " bold" : "")
-      << (c.reverse ? " reverse" : "") << (c.other ? " other" : "");
+  *os << "U+" << std::hex << unsigned(c.ch) << std::dec << " fg " << c.fg << " bg " << c.bg
+      << (c.bold ? " bold" : "") << (c.reverse ? " reverse" : "") << (c.other ? " other" : "");
 }
 
 int colour_of(const VTermColor& c, bool foreground) {
-  if (foreground ? VTERM_COLOR_IS_DEFAULT_FG(&c) : VTERM_COLOR_IS_DEFAULT_BG(&c)) {
-    return -1;
-  }
+  if (foreground ? VTERM_COLOR_IS_DEFAULT_FG(&c) : VTERM_COLOR_IS_DEFAULT_BG(&c)) return -1;
   return VTERM_COLOR_IS_INDEXED(&c) ? c.indexed.idx : -2;
 }
 
@@ -60,9 +54,8 @@ int colour_of(const VTermColor& c, bool foreground) {
 class Terminal {
  public:
   Terminal(int rows, int cols, bool xenl, char before = '#')
-      : vt_(vterm_new(rows, cols), vterm_free),
-        checker_(vterm_new(rows, cols), vterm_free), rows_(rows), cols_(cols),
-        xenl_(xenl) {
+      : vt_(vterm_new(rows, cols), vterm_free), checker_(vterm_new(rows, cols), vterm_free),
+        rows_(rows), cols_(cols), xenl_(xenl) {
     vterm_set_utf8(vt_.get(), 1);
     vterm_set_utf8(checker_.get(), 1);
     screen_ = vterm_obtain_screen(vt_.get());
@@ -83,8 +76,8 @@ class Terminal {
       vterm_input_write(checker_.get(), &b, 1);
       const VTermPos at = cursor();
       const int last = text_ ? at.col : at.col + repeat_ - 1;  // written
-      if ((text_ || repeat_ > 0) && !xenl_ && margins_ &&
-          at.row == rows_ - 1 && last >= cols_ - 1) {
+      const bool corner = at.row == rows_ - 1 && last >= cols_ - 1;
+      if ((text_ || repeat_ > 0) && !xenl_ && margins_ && corner) {
         ADD_FAILURE() << "a character in the bottom right corner scrolls";
       }
       vterm_input_write(vt_.get(), &b, 1);
@@ -92,8 +85,8 @@ class Terminal {
       // waiting to wrap, as if it had filled that column too: the cursor is
       // put back where the repeat ended, as terminals have it.
       if (repeat_ > 0 && at.col + repeat_ == cols_ - 1) {
-        const std::string back = "\x1b[" + std::to_string(at.row + 1) + ";" +
-                                 std::to_string(cols_) + "H";
+        const std::string back =
+            "\x1b[" + std::to_string(at.row + 1) + ";" + std::to_string(cols_) + "H";
         vterm_input_write(vt_.get(), back.data(), back.size());
       }
     }
@@ -103,8 +96,7 @@ class Terminal {
     VTermScreenCell c;
     vterm_screen_get_cell(screen_, VTermPos{y, x}, &c);
     const VTermScreenCellAttrs& a = c.attrs;
-    return {c.chars[0], colour_of(c.fg, true), colour_of(c.bg, false),
-            a.bold != 0, a.reverse != 0,
+    return {c.chars[0], colour_of(c.fg, true), colour_of(c.bg, false), a.bold != 0, a.reverse != 0,
             (a.underline | a.italic | a.blink | a.strike | a.font) != 0};
   }
   VTermPos cursor() const {
@@ -158,23 +150,28 @@ class Terminal {
   bool margins_ = true;
 };
 
-// The terminfo entry of one terminal type, loaded for the test's length.
-class Terminfo {
- public:
-  explicit Terminfo(const char* type) {
-    null_fd_ = open("/dev/null", O_WRONLY);
+// A writer on one terminal type's terminfo entry, loaded for the test's
+// length, for a terminal of rows x cols.
+struct Writer : ScreenWriter {
+  Writer(const char* type, int rows = 25, int cols = 80, bool utf8 = true)
+      : null_fd(open("/dev/null", O_WRONLY)) {
     int error = 0;
-    loaded_ = setupterm(type, null_fd_, &error) == OK;
+    loaded = setupterm(type, null_fd, &error) == OK;
+    if (loaded) load_capabilities(utf8);
+    resize(rows, cols);
   }
-  ~Terminfo() {
-    if (loaded_) del_curterm(cur_term);
-    if (null_fd_ >= 0) close(null_fd_);
+  ~Writer() {
+    if (loaded) del_curterm(cur_term);
+    if (null_fd >= 0) close(null_fd);
   }
-  bool loaded() const { return loaded_; }
-
- private:
-  int null_fd_ = -1;
-  bool loaded_ = false;
+  // The bytes that bring the terminal to the model.
+  std::string sent(const ScreenModel& model) {
+    std::string out;
+    update(model, out);
+    return out;
+  }
+  int null_fd;
+  bool loaded = false;
 };
 
 // How the terminal must show a console attribute: in sixteen colours, in
@@ -244,13 +241,9 @@ const Case cases[] = {
 // the terminal to the model.
 TEST(ScreenWriter, EveryCellInTheConsolesColoursAfterRandomChanges) {
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.type) + " " + std::to_string(c.cols) + "x" +
-                 std::to_string(c.rows));
-    Terminfo info(c.type);
-    ASSERT_TRUE(info.loaded()) << c.type;
-    ScreenWriter writer;
-    writer.load_capabilities(true);
-    writer.resize(c.rows, c.cols);
+    SCOPED_TRACE(testing::Message() << c.type << " " << c.cols << "x" << c.rows);
+    Writer writer(c.type, c.rows, c.cols);
+    ASSERT_TRUE(writer.loaded) << c.type;
     Terminal term(c.rows, c.cols, c.xenl);
     ScreenModel model;
     std::mt19937 random(20240521);
@@ -261,13 +254,13 @@ TEST(ScreenWriter, EveryCellInTheConsolesColoursAfterRandomChanges) {
     for (int step = 0; step < 150; ++step) {
       const int x = static_cast<int>(random() % console_columns);
       const int y = static_cast<int>(random() % console_rows);
-      const std::uint16_t attr = attrs[random() % (sizeof attrs / sizeof *attrs)];
+      const std::uint16_t attr = attrs[random() % std::size(attrs)];
       switch (random() % 6) {
         case 0:
         case 1: {
           model.set_cursor(x, y);
           model.set_attribute(attr);
-          const std::string text = texts[random() % (sizeof texts / sizeof *texts)];
+          const std::string text = texts[random() % std::size(texts)];
           model.write(text.data(), text.size());
           break;
         }
@@ -290,71 +283,18 @@ TEST(ScreenWriter, EveryCellInTheConsolesColoursAfterRandomChanges) {
           model.fill_attr(attr, 1, console_columns - 1, console_rows - 1);
           break;
       }
-      std::string sent;
-      writer.update(model, sent);
+      const std::string sent = writer.sent(model);
       term.feed(sent);
       expect_shows(term, model, c, sent);
       if (testing::Test::HasFatalFailure()) return;
-      // Nothing changed: nothing sent.
-      sent.clear();
-      writer.update(model, sent);
-      EXPECT_EQ(sent, "") << c.type;
+      EXPECT_EQ("", writer.sent(model)) << c.type;  // nothing changed: nothing sent
     }
   }
 }
 
-// The writer on one terminal type, its first screen already sent.
-class Session {
- public:
-  explicit Session(const char* type, bool utf8 = true) : info_(type) {
-    EXPECT_TRUE(info_.loaded()) << type;
-    writer_.load_capabilities(utf8);
-    writer_.resize(25, 80);
-    update();
-  }
-  std::string update() {
-    std::string sent;
-    writer_.update(model_, sent);
-    return sent;
-  }
-  // Text written at the cursor in `attr` (0: the attribute as it is).
-  std::string write(std::uint16_t attr, const char* text) {
-    if (attr != 0) model_.set_attribute(attr);
-    model_.write(text, std::char_traits<char>::length(text));
-    return update();
-  }
-  std::string move(int x) {
-    model_.set_cursor(x, model_.cursor_y());
-    return update();
-  }
-  ScreenWriter& writer() { return writer_; }
-  ScreenModel& model() { return model_; }
-
- private:
-  Terminfo info_;
-  ScreenWriter writer_;
-  ScreenModel model_;
-};
-
-// The first question's prompt, the answer's start typed after it.
-constexpr const char* prompt = "Input mouth width  (In.) > ";
-constexpr int answer_x = 27;
-
-TEST(ScreenWriter, ACharacterAtTheEndOfTheAnswerIsThatByteAlone) {
-  for (const char* type : {"xterm-256color", "tmux-256color", "linux", "ansi"}) {
-    SCOPED_TRACE(type);
-    Session s(type);
-    s.model().set_cursor(0, 1);
-    s.write(0, prompt);
-    for (int i = 0; i < 40; ++i) {
-      const char c[2] = {static_cast<char>('0' + i % 10), '\0'};
-      EXPECT_EQ(s.write(0, c), c) << "key " << i;
-    }
-  }
-}
-
-// What one change sends: a key, a cursor move, a colour, with the prompt
-// and "123456789" typed before it, in grey on black.
+// What one change sends on one terminal type, its first screen already
+// sent and the prompt and "123456789" typed after it in grey on black: a
+// key, a cursor move, a colour.
 struct Change {
   const char* name;
   const char* type;
@@ -369,26 +309,43 @@ struct Change {
 
 void PrintTo(const Change& c, std::ostream* os) { *os << c.name; }
 
-class Changes : public testing::TestWithParam<Change> {};
+class Changes : public testing::TestWithParam<Change> {
+ protected:
+  // Text written at the cursor in `attr` (0: the attribute as it is).
+  std::string write(std::uint16_t attr, const char* text) {
+    if (attr != 0) model_.set_attribute(attr);
+    model_.write(text, std::strlen(text));
+    return writer_.sent(model_);
+  }
+  Writer writer_{GetParam().type, 25, 80, GetParam().utf8};
+  ScreenModel model_;
+};
 
 TEST_P(Changes, SendOnlyWhatChanged) {
   const Change& c = GetParam();
-  Session s(c.type, c.utf8);
-  s.model().set_cursor(0, 1);
-  s.write(7, prompt);
-  s.write(0, "123456789");
-  if (c.before) s.write(c.before_attr, c.before);
-  const std::string sent = c.text ? s.write(c.attr, c.text) : s.move(c.x);
-  EXPECT_EQ(c.sent, sent);
+  ASSERT_TRUE(writer_.loaded) << c.type;
+  writer_.sent(model_);
+  model_.set_cursor(0, 1);
+  write(7, "Input mouth width  (In.) > ");
+  write(0, "123456789");
+  if (c.before) write(c.before_attr, c.before);
+  if (!c.text) model_.set_cursor(c.x, 1);
+  EXPECT_EQ(c.sent, c.text ? write(c.attr, c.text) : writer_.sent(model_));
 }
+
+constexpr int answer_x = 27;  // where the answer starts, after the prompt
+constexpr const char* forty = "0123456789012345678901234567890123456789";
 
 INSTANTIATE_TEST_SUITE_P(
     ScreenWriter, Changes,
     testing::Values(
+        // A key at the end of a long answer is that byte alone.
+        Change{"Key", "xterm-256color", true, 0, forty, 0, "0", 0, "0"},
+        Change{"KeyOnLinux", "linux", true, 0, forty, 0, "0", 0, "0"},
+        Change{"KeyOnAnsi", "ansi", true, 0, forty, 0, "0", 0, "0"},
         // Backspace: a blank between two steps back; ansi's step is \E[D.
         Change{"Backspace", "xterm-256color", true, 0, nullptr, 0, "\b \b", 0, "\b \b"},
-        Change{"BackspaceOnAnsi", "ansi", true, 0, nullptr, 0, "\b \b", 0,
-               "\x1b[D \x1b[D"},
+        Change{"BackspaceOnAnsi", "ansi", true, 0, nullptr, 0, "\b \b", 0, "\x1b[D \x1b[D"},
         // The cursor alone, by its cheapest way.
         Change{"Left", "xterm-256color", true, 0, nullptr, 0, nullptr, answer_x + 8, "\b"},
         Change{"RightWritesTheDigitAgain", "xterm-256color", true, 0, "\b", 0, nullptr,
@@ -401,10 +358,11 @@ INSTANTIATE_TEST_SUITE_P(
         Change{"Yellow", "xterm-256color", true, 0, nullptr, 14, "y", 0, "\x1b[93my"},
         Change{"GreyAfterRed", "xterm-256color", true, 4, "x", 7, "z", 0, "\x1b[37mz"},
         // Eight colours: intensity as bold, taken back by sgr0.
-        Change{"BrightOnEightColours", "xterm", true, 0, nullptr, 14, "y", 0,
-               "\x1b[1m\x1b[33my"},
-        Change{"BoldTakenBack", "xterm", true, 14, "y", 7, "g", 0,
-               "\x1b(B\x1b[m\x1b[37m\x1b[40mg"},
+        Change{"BrightOnEightColours", "xterm", true, 0, nullptr, 14, "y", 0, "\x1b[1m\x1b[33my"},
+        Change{"BoldTakenBack", "xterm", true, 14, "y", 7, "g", 0, "\x1b(B\x1b[m\x1b[37m\x1b[40mg"},
+        // vt100's sgr0, bold and cup carry $<n> padding: tputs delays, the
+        // padding is never sent.
+        Change{"PaddingLeftToTputs", "vt100", true, 0, nullptr, 14, "bold", 0, "\x1b[1mbold"},
         // A run of one character repeated through its last changed cell.
         Change{"Repeat", "xterm-256color", true, 0, nullptr, 0, "====================", 0,
                "=\x1b[19b"},
@@ -412,34 +370,25 @@ INSTANTIATE_TEST_SUITE_P(
         Change{"WithoutUtf8", "xterm-256color", false, 0, nullptr, 0, "\xC5\x01", 0, "??"}),
     [](const testing::TestParamInfo<Change>& info) { return info.param.name; });
 
-TEST(ScreenWriter, LeavingGivesTheTerminalsOwnAttributesBack) {
-  Session s("xterm-256color");
+TEST(ScreenWriter, LeavingGivesTheTerminalsOwnLookBack) {
+  Writer writer("xterm-256color");
+  writer.sent(ScreenModel());
   std::string sent;
-  s.writer().leave(sent);
+  writer.leave(sent);
   // Plain attributes, the terminal's own colours, the bottom line cleared.
-  EXPECT_EQ(sent, "\x1b(B\x1b[m\x1b[39;49m\x1b[25;1H\x1b[K");
-}
-
-TEST(ScreenWriter, PaddingIsLeftToTputs) {
-  Session s("vt100");  // sgr0, bold and cup carry $<n> padding
-  const std::string sent = s.write(14, "bold");
-  EXPECT_EQ(sent.find('$'), std::string::npos) << sent;
+  EXPECT_EQ("\x1b(B\x1b[m\x1b[39;49m\x1b[25;1H\x1b[K", sent);
 }
 
 // Where the console's grey on black is the terminal's normal look, a screen
 // cleared by curses needs only its text; with colours every cell is sent.
 TEST(ScreenWriter, AClearedMonochromeScreenNeedsOnlyItsText) {
-  Terminfo info("vt100");
-  ASSERT_TRUE(info.loaded());
-  ScreenWriter writer;
-  writer.load_capabilities(true);
-  writer.resize(25, 80);
+  Writer writer("vt100");
+  ASSERT_TRUE(writer.loaded);
   writer.cleared();
   ScreenModel model;
   model.set_cursor(0, 1);
   model.write("Input", 5);
-  std::string sent;
-  writer.update(model, sent);
+  const std::string sent = writer.sent(model);
   Terminal term(25, 80, true, ' ');
   term.feed(sent);
   expect_shows(term, model, {"vt100", Palette::none, true, 25, 80}, sent);
