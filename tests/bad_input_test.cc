@@ -247,21 +247,15 @@ TEST_F(BadInput, AWritableFileInAReadOnlyDirectoryIsWrittenInPlace) {
 }
 #endif
 
-}  // namespace
-}  // namespace bellform::testing
-
-namespace bellform::testing {
-namespace {
-
-// The response and the adapter refuse a faulty driver file or a horn that
-// gives none, in red in the dialogue and with status 1 on the command line;
-// nothing is written either way. The reader's every fault: response_test.cc.
+// The impedance, the response and the adapter refuse a horn that gives
+// none or a faulty driver file, in red in the dialogue and with status 1 on
+// the command line; nothing is written either way. The reader's every
+// fault: response_test.cc.
 struct Refused {
-  const char* answers;   // the horn and its length, as typed
-  const char* keys;      // after M
+  const char* keys;      // after the worked example: a length, M and the answer
   const char* driver;    // the driver file's text; nullptr: no file
   const char* red_line;
-  std::vector<const char*> options;
+  std::vector<const char*> options;  // after the worked example's
 };
 
 void PrintTo(const Refused& r, std::ostream* os) { *os << r.red_line; }
@@ -278,8 +272,7 @@ class RefusedOutputs : public Dialogue, public ::testing::WithParamInterface<Ref
 TEST_P(RefusedOutputs, SayWhyAndWriteNothing) {
   const Refused& r = GetParam();
   if (r.driver) std::ofstream("driver.txt", std::ios::binary) << r.driver;
-  test_console::type(r.answers);
-  test_console::type(std::string("M\r") + r.keys);
+  test_console::type(std::string(worked_example) + r.keys);
   ASSERT_EQ(-1, run());
   const int at = line_row(r.red_line);
   ASSERT_GE(at, 1) << row(1);
@@ -296,45 +289,44 @@ TEST_P(RefusedOutputs, SayWhyAndWriteNothing) {
 INSTANTIATE_TEST_SUITE_P(
     BadInput, RefusedOutputs,
     ::testing::Values(
-        Refused{"12\r12\r2\r\r", "Rdriver.txt\r", "Re=6\nBl=0\n",
+        Refused{"-5\rM\rI", nullptr, "Nothing to compute: the horn has no length.",
+                {"--length", "-5", "--impedance-csv", "i.csv"}},
+        Refused{"1e300\rM\rI", nullptr,
+                "This horn is too large or too small to compute its impedance.",
+                {"--length", "1e300", "--impedance-svg", "i.svg"}},
+        Refused{"M\rRdriver.txt\r", "Re=6\nBl=0\n",
                 "driver.txt, line 2: Bl must be a number above 0.",
                 {"--driver-file", "driver.txt", "--response-csv", "r.csv"}},
-        Refused{"12\r12\r2\r\r", "Rdriver.txt\r", "Re=6\nBl=9\nSd=20\nCms = 0.02 mm/kN\n",
+        Refused{"M\rRdriver.txt\r", "Re=6\nBl=9\nSd=20\nCms = 0.02 mm/kN\n",
                 "driver.txt, line 4: Cms: unit mm/kN not known here (mm/N, m/N, um/N).",
                 {"--driver-file", "driver.txt", "--response-csv", "r.csv"}},
-        Refused{"12\r12\r2\r\r", "Rdriver.txt\r", "Re = 6.2 ohm x\n",
+        Refused{"M\rRdriver.txt\r", "Re = 6.2 ohm x\n",
                 "driver.txt, line 1: Re: text after the number: 6.2 ohm x.",
                 {"--driver-file", "driver.txt", "--response-svg", "r.svg"}},
-        Refused{"12\r12\r2\r\r", "Rdriver.txt\r", "Re=6\nBl=9\nSd=20\nMms=2\nRms=1\n",
+        Refused{"M\rRdriver.txt\r", "Re=6\nBl=9\nSd=20\nMms=2\nRms=1\n",
                 "driver.txt: Cms is missing: give Cms, or Vas, or Fs with Mms.",
                 {"--driver-file", "driver.txt", "--response-csv", "r.csv"}},
-        Refused{"12\r12\r2\r\r", "Rdriver.txt\r", "Re=6\nBl=9\nSd=80000\nMms=2\nCms=0.02\nRms=1\n",
+        Refused{"M\rRdriver.txt\r", "Re=6\nBl=9\nSd=80000\nMms=2\nCms=0.02\nRms=1\n",
                 "driver.txt, line 4: Mms must be above 2.612e+04 g, the air load of the Sd on line 3.",
                 {"--driver-file", "driver.txt", "--response-csv", "r.csv"}},
-        Refused{"12\r12\r2\r\r", "Rdrivr.txt\r", nullptr,
+        Refused{"M\rRdrivr.txt\r", nullptr,
                 "Could not read the driver file drivr.txt: No such file or directory.",
                 {"--driver-file", "drivr.txt", "--response-svg", "r.svg"}},
-        Refused{"12\r12\r2\r\r-5\r", "R", "Re=6\nBl=9\nSd=20\nMmd=2\nCms=0.02\nRms=1\n",
+        Refused{"-5\rM\rR", "Re=6\nBl=9\nSd=20\nMmd=2\nCms=0.02\nRms=1\n",
                 "Nothing to compute: the horn has no length.",
                 {"--length", "-5", "--driver-file", "driver.txt", "--response-csv", "r.csv"}},
-        Refused{"12\r12\r2\r\r100\r", "P", nullptr,
+        Refused{"100\rM\rP", nullptr,
                 "No adapter to print: its thickness at this length is not above 0.",
                 {"--length", "100", "--stl", "a.stl"}},
-        Refused{"12\r12\r2\r\r10.81\r", "P", nullptr,
+        Refused{"10.81\rM\rP", nullptr,
                 "No adapter to print: its thickness at this length is under 3 mm, too thin.",
                 {"--length", "10.81", "--stl", "a.stl"}},
-        Refused{"12\r12\r2\r\r", "Pdriver.txt\r", "Bolts = 2\n",
+        Refused{"M\rPdriver.txt\r", "Bolts = 2\n",
                 "driver.txt, line 1: Bolts needs Bolt_circle, the diameter of their circle.",
                 {"--driver-file", "driver.txt", "--stl", "a.stl"}},
-        Refused{"12\r12\r2\r\r", "Pdriver.txt\r", "Bolts = 2\nBolt_circle = 60\n",
+        Refused{"M\rPdriver.txt\r", "Bolts = 2\nBolt_circle = 60\n",
                 "driver.txt: the bolt holes leave less than 3 mm round the 50.8 mm passage.",
                 {"--driver-file", "driver.txt", "--stl", "a.stl"}}));
-
-}  // namespace
-}  // namespace bellform::testing
-
-namespace bellform::testing {
-namespace {
 
 // A driver file whose numbers look like a slip is said in yellow, under the
 // driver's figures, and the response is still written; the command line
@@ -342,8 +334,8 @@ namespace {
 // starts the air path: St is 20.27 cm2.
 struct Noted {
   const char* driver;  // after the example driver's Re, Le, Sd, Vrc and Vtc
-  const char* figures;
   const char* note;
+  const char* figures = "Driver: Fs 625 Hz, Qts 0.52, Vas 0.052 l, Sd/St 2.2";
 };
 
 void PrintTo(const Noted& n, std::ostream* os) { *os << n.note; }
@@ -377,19 +369,15 @@ INSTANTIATE_TEST_SUITE_P(
     BadInput, NotedDrivers,
     ::testing::Values(
         Noted{"Bl=12\nMms=3.6\nCms=4.47e-5\nQms=3\n",
-              "Driver: Fs 12.5 kHz, Qts 2.4, Vas 0.00013 l, Sd/St 2.2",
-              "Note: Fs from Mms and Cms is 12.5 kHz: check the unit of Cms (mm/N) and of Mms (g)."},
+              "Note: Fs from Mms and Cms is 12.5 kHz: check the unit of Cms (mm/N) and of Mms (g).",
+              "Driver: Fs 12.5 kHz, Qts 2.4, Vas 0.00013 l, Sd/St 2.2"},
         Noted{"Fs=625\nVas=0.052\nQes=0.63\nQms=3\nQts = 0.3\n",
-              "Driver: Fs 625 Hz, Qts 0.52, Vas 0.052 l, Sd/St 2.2",
               "Note: Qts from Qes and Qms is 0.52; the file says 0.3 (line 10)."},
         Noted{"Fs=625 Hz\nVas=0.052 l\nQes=0.63\nQms=3\nXmax = 0.05 mm\n",
-              "Driver: Fs 625 Hz, Qts 0.52, Vas 0.052 l, Sd/St 2.2",
               "Excursion over Xmax below 761 Hz at 2.83 V."},
         Noted{"Fs=625\nVas=0.052\nQes=0.63\nQms=3\nXmax = 1 mm\nPe = 2 W\n",
-              "Driver: Fs 625 Hz, Qts 0.52, Vas 0.052 l, Sd/St 2.2",
               "Excursion stays under Xmax at 3.578 V."},
         Noted{"Fs=625\nVas=0.052\nQes=0.63\nQms=3\nZnom = 8 ohm\nSPL = 108 dB\n",
-              "Driver: Fs 625 Hz, Qts 0.52, Vas 0.052 l, Sd/St 2.2",
               "Note: the file's Znom and SPL are not used."}));
 
 }  // namespace

@@ -10,8 +10,6 @@
 #include <sstream>
 #include <vector>
 
-#include "console/console.h"
-#include "design/attributes.h"
 #include "dialogue.h"
 #include "geometry/impedance.h"
 #include "geometry/radiation.h"
@@ -164,35 +162,6 @@ TEST_F(ImpedanceFiles, MillimetresGiveTheInchTable) {
   EXPECT_NE(std::string::npos, file("horn-impedance.svg").find(
       ">Throat impedance: mouth 304.8 wide x 304.8 high, throat 50.8, driver 50.8, "
       "length 256.6 mm</text>"));
-}
-
-// What is typed before M and I, and rows 1 and 2 after: yellow notices, red
-// lines, or the command line (a file that cannot be written:
-// write_failure_test.cc).
-TEST_F(ImpedanceFiles, NoticesAndRedLines) {
-  const char* table = "Impedance table is: horn-impedance.csv";
-  const char* chart = "Impedance chart is: horn-impedance.svg";
-  const char* cases[][3] = {
-      {"", table, chart},
-      {"-5\r", "Nothing to compute: the horn has no length.", "<Enter>-end"},
-      {"1e300\r", "This horn is too large or too small to compute its impedance.",
-       "<Enter>-end"},
-  };
-  for (const auto& c : cases) {
-    for (const char* name : {"horn-impedance.csv", "horn-impedance.svg"}) fs::remove_all(name);
-    test_console::reset();
-    test_console::type(worked_example);
-    test_console::type(c[0]);
-    test_console::type("M\rI");
-    ASSERT_EQ(-1, run());
-    for (int y : {1, 2}) {
-      EXPECT_EQ(0, row(y).find(c[y])) << row(y);
-      const std::uint16_t colour = *c[y] == 'I' ? attr_yellow : attr_red;
-      EXPECT_TRUE(*c[y] == '<' || attr_at(0, y) == colour) << row(y);
-    }
-    EXPECT_EQ(c[1] == table, fs::is_regular_file("horn-impedance.csv"));
-    EXPECT_EQ(c[2] == chart, fs::is_regular_file("horn-impedance.svg"));
-  }
 }
 
 }  // namespace
