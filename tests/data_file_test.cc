@@ -19,16 +19,6 @@ TEST_F(DataFile, WorkedExampleAtHalfInchStepsMatchesTheExampleByteForByte) {
   EXPECT_EQ(example_file("bellform.txt"), file("bellform.txt"));
 }
 
-TEST_F(DataFile, ANewLengthAfterwardsStartsFromTheFileStep) {
-  // At 3 inches the piece is short enough for quarter-inch rows; the step
-  // of the file pass is kept instead.
-  test_console::type(worked_example);
-  test_console::type("f\r0.5\r3\r");
-  ASSERT_EQ(-1, run());
-  EXPECT_EQ(0, row(4).find(" 0.50 ")) << row(4);
-  EXPECT_EQ(0, row(5).find(" 1.00 ")) << row(5);
-}
-
 // A refused step: no file opened, an existing one kept, and a screen cycle
 // again at the step the screen pass had reached, under the reason in red.
 struct RefusedStep {

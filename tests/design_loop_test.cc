@@ -65,6 +65,7 @@ TEST_F(DesignLoop, NearMissesStillRun) {
   test_console::type("-5\r");
   ASSERT_EQ(-1, run());
   EXPECT_EQ(0, row(0).find("Top and bottom piece length=-")) << row(0);
+  EXPECT_EQ(" 0.00   35.999  2.000   0.028   143.998", row(3));  // the throat still 2 high
 }
 
 TEST_F(DesignLoop, TheCommandTable) {
@@ -131,8 +132,9 @@ const Carried carried[] = {
     // Square after a file or macro pass starts again from a quarter inch.
     {"SquareAfterAFile", "F\r0.3\rS\r", " 1.00 ", 4},
     {"SquareAfterAMacro", "M\rAS\r", " 1.00 ", 4},
-    // Without Square the step of the last pass is kept.
-    {"TheFileStepKept", "F\r0.3\r10\r", " 1.20 ", 4},
+    // Without Square a new length starts from the step of the last pass.
+    {"TheFileStepKept", "f\r0.3\r10\r", " 1.20 ", 4},
+    {"TheMacroStepKept", "M\rA10\r", " 0.80 ", 4},  // 0.1 doubled for 11.2 inches
 };
 
 INSTANTIATE_TEST_SUITE_P(

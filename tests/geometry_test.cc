@@ -1,9 +1,6 @@
 // The worked horn: mouth 12 x 12, throat 2, driver 2, at its natural length.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdio>
-#include <string>
 #include <vector>
 
 #include "dialogue.h"
@@ -14,48 +11,25 @@
 namespace bellform {
 namespace {
 
-std::string format(const char* pattern, double value) {
-  char text[80];
-  std::snprintf(text, sizeof text, pattern, value);
-  return text;
-}
-
 struct Worked {
   Radii radii = design_radii(12, 12, 2);
   double L = natural_length(radii);
   Frame frame = layout_frame(radii, 12, L);
 };
 
-TEST(TractrixTest, MouthIsAtLengthZero) {
-  for (double R : {0.5, 6.77, 20.0}) EXPECT_EQ(0.0, tractrix_length(R, R));
-}
-
-TEST(TractrixTest, RadiusAtTheMouthIsJustBelowR) {
+// The mouth at length 0, its radius just below R; the radius the inverse
+// of the length.
+TEST(TractrixTest, RadiusInvertsLength) {
   for (double R : {0.5, 6.77, 20.0}) {
+    EXPECT_EQ(0.0, tractrix_length(R, R));
     for (double x : {0.0, -3.0}) {  // a negative distance acts as zero
-      const double y = tractrix_radius(x, R);
-      EXPECT_LT(y, R);
-      EXPECT_GT(y, R - 0.0001);
+      EXPECT_LT(tractrix_radius(x, R), R);
+      EXPECT_GT(tractrix_radius(x, R), R - 0.0001);
     }
   }
-}
-
-TEST(TractrixTest, RadiusInvertsLength) {
-  const double R = 6.77;
-  for (double y : {0.01, 1.128, 3.0, 6.5}) {
-    EXPECT_NEAR(y, tractrix_radius(tractrix_length(y, R), R), 0.0001);
-  }
-  EXPECT_LT(tractrix_radius(tractrix_length(0.00005, R), R), 0.0001);
-}
-
-TEST(GeometryTest, WorkedExamplePrintsItsNumbers) {
-  const Worked w;
-  EXPECT_EQ("10.10", format("%.2f", w.L));
-  EXPECT_EQ("2.02008", format("%g", w.frame.b));
-  EXPECT_EQ("12.1205", format("%g", w.frame.len_ext));
-  EXPECT_EQ("11.27", format("%.2f", piece_length(w.frame)));
-  EXPECT_EQ("52.7", format("%.1f", piece_angle(w.frame)));
-  EXPECT_EQ("0.81", format("%.2f", adapter_thickness(2, w.L, w.radii.rm)));
+  for (double y : {0.01, 1.128, 3.0, 6.5})
+    EXPECT_NEAR(y, tractrix_radius(tractrix_length(y, 6.77), 6.77), 0.0001);
+  EXPECT_LT(tractrix_radius(tractrix_length(0.00005, 6.77), 6.77), 0.0001);
 }
 
 // The stations of a pass at `step`, by the walk the pass takes.
@@ -89,24 +63,15 @@ TEST(GeometryTest, StationsHalfAnInchApartAreTheDataFiles) {
   EXPECT_NEAR(282, cutoff_frequency(st[0].area, st[1].area, st[1].dim_x), 0.5);
 }
 
-// The README's screen: stations an inch apart, the mouth at 11.27, 283 Hz.
-TEST(GeometryTest, StationsAnInchApartAreTheScreens) {
-  const Worked w;
-  const std::vector<Station> st = stations(w, 1.0);
-  ASSERT_EQ(13u, st.size());
-  EXPECT_NEAR(11.27, st.back().dim_x, 0.005);
-  EXPECT_NEAR(283, cutoff_frequency(st[0].area, st[1].area, st[1].dim_x), 0.5);
-}
-
 TEST(GeometryTest, NaturalLengthThroatIsTheSquare) {
   for (double W : {12.0, 20.0, 7.5}) {
     const Radii radii = design_radii(W, 10, 2);
     const Frame f = layout_frame(radii, 10, natural_length(radii));
     const Station throat = station_at(f, radii.rm, f.s0);
     const Station mouth = station_at(f, radii.rm, f.sM);
-    EXPECT_EQ("2.000 2.000 4.000",
-              format("%.3f", throat.height) + format(" %.3f", throat.half_w * 2) +
-                  format(" %.3f", throat.area));
+    EXPECT_NEAR(2, throat.height, 5e-4);
+    EXPECT_NEAR(2, throat.half_w * 2, 5e-4);
+    EXPECT_NEAR(4, throat.area, 5e-4);
     EXPECT_NEAR(W * 10, mouth.area, 0.01);
     EXPECT_NEAR(W, mouth.half_w * 2, 0.001);
     EXPECT_DOUBLE_EQ(10, mouth.height);
@@ -135,13 +100,6 @@ TEST(GeometryTest, WidthEntersOnlyThroughTheContour) {
   EXPECT_EQ(piece_angle(w.frame), piece_angle(f));
   EXPECT_EQ(station_at(w.frame, w.radii.rm, 5).height,
             station_at(f, wide.rm, 5).height);
-}
-
-TEST(GeometryTest, AdapterForAnUntypedDriverIsPositive) {
-  for (double T : {1.0, 2.0, 3.0}) {
-    const Radii radii = design_radii(12, 12, T);
-    EXPECT_GT(adapter_thickness(T, natural_length(radii), radii.rm), 0);
-  }
 }
 
 }  // namespace

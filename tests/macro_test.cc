@@ -150,15 +150,6 @@ TEST_F(Macro, AVeryShortHornHasTwoStations) {
   EXPECT_EQ(script.size() - 7, script.find("ZOOM E\n"));
 }
 
-TEST_F(Macro, ANewLengthAfterwardsStartsFromTheMacroStep) {
-  test_console::type(worked_example);
-  test_console::type("M\rA10\r");
-  ASSERT_EQ(-1, run());
-  // 0.1 doubled to 0.8 fits 18 rows for a piece of about 11.2 inches.
-  EXPECT_EQ(0, row(4).find(" 0.80 ")) << row(4);
-  EXPECT_EQ(0, row(5).find(" 1.60 ")) << row(5);
-}
-
 TEST_F(Macro, ALongPieceWidensTheStepAndSaysSo) {
   // A bass horn whose pieces run to about 71 inches: 0.1 inch would need
   // some 713 stations.

@@ -2,22 +2,11 @@
 #include "console/console.h"
 #include "design/attributes.h"
 #include "dialogue.h"
-#include "geometry/horn.h"
-#include "geometry/walk.h"
 
 namespace bellform::testing {
 namespace {
 
 using Report = Dialogue;
-
-TEST(ReportWalk, WorkedExampleNeeds47Then24Then13Stations) {
-  const Radii radii = design_radii(12, 12, 2);
-  const Frame frame = layout_frame(radii, 12, natural_length(radii));
-  EXPECT_EQ(47, count_stations(frame, 0.25, 499));
-  EXPECT_EQ(24, count_stations(frame, 0.5, 499));
-  EXPECT_EQ(13, count_stations(frame, 1.0, 499));
-  EXPECT_EQ(114, count_stations(frame, 0.1, 499));
-}
 
 TEST_F(Report, WorkedExampleOnTheScreen) {
   test_console::type(worked_example);
