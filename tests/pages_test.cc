@@ -64,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
         Pages{"WorkedExample", {"--mouth=12x12", "--throat=2"}, 7, "1:3", "row 3, column 2"},
         Pages{"WorkedExampleOnA4", {"--mm", "--mouth=304.8x304.8", "--throat=50.8"}, 7, "1:3",
               "row 3, column 2"},
-        Pages{"OneWindowNoMap", {"--mouth=3x3", "--throat=1"}, 1, nullptr, "row 1, column 1"},
+        Pages{"OneWindowNoMap", {"--mouth=3x3", "--throat=1"}, 1, nullptr, "row 1, column 1",
+              "horn-small"},
         Pages{"BassHorn", {"--mouth=40x30", "--throat=3"}, 34, "1:8", "row 8, column 7"},
         // Sheets reaching a fraction of a window into another row or column.
         Pages{"Mouth8x6", {"--mouth=8x6", "--throat=2"}, 3, "1:2", "row 2, column 1"},
