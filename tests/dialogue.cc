@@ -81,11 +81,6 @@ std::string row(int y) { return test_console::screen().row_text(y); }
 
 std::uint16_t attr_at(int x, int y) { return test_console::screen().at(x, y).attr; }
 
-int column_of(const std::string& text, int y) {
-  const std::size_t at = row(y).find(text);
-  return at == std::string::npos ? -1 : static_cast<int>(at);
-}
-
 int row_starting(const std::string& text) {
   for (int y = 0; y < test_console::screen().height(); ++y)
     if (row(y).rfind(text, 0) == 0) return y;

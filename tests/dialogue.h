@@ -41,8 +41,6 @@ std::vector<std::vector<double>> table_rows(const std::string& text);
 
 std::string row(int y);
 std::uint16_t attr_at(int x, int y);
-// The column where `text` starts on row y, or -1.
-int column_of(const std::string& text, int y);
 // The first row that starts with `text`, or -1.
 int row_starting(const std::string& text);
 // The first row that reads `text` exactly, trailing blanks aside, or -1.

@@ -35,7 +35,7 @@ TEST_F(Report, WorkedExampleOnTheScreen) {
   EXPECT_EQ(attr_red, attr_at(42, 2));
   EXPECT_EQ(attr_normal, attr_at(1, 3));
   EXPECT_EQ(attr_normal, attr_at(0, 16));
-  EXPECT_EQ(attr_cyan, attr_at(column_of("(Fc=", 16), 16));
+  EXPECT_EQ(attr_cyan, attr_at(static_cast<int>(row(16).find("(Fc=")), 16));
   EXPECT_EQ(attr_green, attr_at(0, 17));
   EXPECT_EQ(attr_green, attr_at(46, 17));
   EXPECT_EQ(attr_normal, attr_at(47, 17));

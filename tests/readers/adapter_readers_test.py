@@ -5,12 +5,12 @@ Shapely: adapter_readers_test.py DATA DOCS BELLFORM"""
 import logging
 import math
 import re
-import subprocess
 import sys
 import tempfile
 import unittest
 
 import readers
+from readers import run
 
 WRITER, MM = (sys.argv[3:] + [""])[0], 25.4
 # Mouth W x H, throat, driver and length (0: the natural one) in inches;
@@ -21,13 +21,6 @@ CASES = (((12, 12, 2, 2, 0), (2, 76), 180, 1),
          ((12, 12, 2, 1, 8), (0, 0), 180, 2))
 logging.getLogger("stl").setLevel(logging.ERROR)  # numpy-stl's float32 closedness test: admesh's is exact
 CLEAN = r"(disconnected edges?|Degenerate facets|removed|added|reversed|Backwards edges|fixed) *: *(\d+)"
-
-
-def run(*command):
-    # Leniently decoded: a tool may echo the file's own bytes (admesh prints
-    # the STL header as a C string, on past its 80 bytes where no NUL ends it).
-    return subprocess.run(command, check=True, capture_output=True, text=True, errors="replace",
-                          timeout=120).stdout
 
 
 def write_adapter(case, bolts, height, path, unit="in"):  # the one place the file is made

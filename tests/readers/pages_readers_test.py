@@ -20,6 +20,7 @@ import unittest
 import xml.etree.ElementTree as ET
 
 import readers
+from readers import run
 
 DATA, DOCS = (sys.argv[1:3] + ["", ""])[:2]
 SVG = "{http://www.w3.org/2000/svg}"
@@ -39,13 +40,6 @@ CASES = (
     ("smaller than a window", DATA, "horn-small-pages.pdf", "horn-small.svg", LETTER, 72.0, 100, 1),
     ("a blank window", DATA, "horn-16x12-pages.pdf", "horn-16x12.svg", LETTER, 72.0, 100, 12),
 )
-
-
-def run(*command):
-    # Leniently decoded: a tool may echo the file's own bytes (admesh prints
-    # the STL header as a C string, on past its 80 bytes where no NUL ends it).
-    return subprocess.run(command, check=True, capture_output=True, text=True, errors="replace",
-                          timeout=120).stdout
 
 
 def read_grey(path):

@@ -4,10 +4,19 @@ BELLFORM_REQUIRE_READERS is set, as CI sets it: there it fails."""
 
 import os
 import shutil
+import subprocess
 import sys
 import unittest
 
 SKIPPED = 77
+
+
+def run(*command):
+    """What a tool prints, leniently decoded: a tool may echo the file's own
+    bytes (admesh prints the STL header as a C string, on past its 80 bytes
+    where no NUL ends it)."""
+    return subprocess.run(command, check=True, capture_output=True, text=True, errors="replace",
+                          timeout=120).stdout
 
 
 def missing_reader(programs, modules):
