@@ -21,7 +21,8 @@ import tmux_pane
 BELLFORM = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else ""
 tmux_pane.TMUX = sys.argv[2] if len(sys.argv) > 2 else "tmux"
 
-SGR = re.compile(r"\x1b\[([0-9;]*)m")
+# A colour sequence, or the text up to the next escape.
+SGR_OR_TEXT = re.compile(r"\x1b\[([0-9;]*)m|([^\x1b]+)")
 
 
 def text_without_console_colours(rows):
@@ -29,36 +30,26 @@ def text_without_console_colours(rows):
     on from row to row) not drawn in explicit colours on black."""
     fg = bg = None
     bad = []
-    pos = 0
-    screen = "\n".join(rows)
-    for m in list(SGR.finditer(screen)) + [None]:
-        text = screen[pos:m.start()] if m else screen[pos:]
-        if text.strip() and (fg is None or bg != 40):
-            bad.append(text)
-        if m is None:
-            break
-        pos = m.end()
-        params = [int(p) if p else 0 for p in m.group(1).split(";")]
-        i = 0
-        while i < len(params):
-            p = params[i]
+    for m in SGR_OR_TEXT.finditer("\n".join(rows)):
+        if m[2] is not None:
+            if m[2].strip() and (fg is None or bg != 40):
+                bad.append(m[2])
+            continue
+        params = iter(int(p or 0) for p in m[1].split(";"))
+        for p in params:
             if p == 0:
                 fg = bg = None
-            elif 30 <= p <= 37 or 90 <= p <= 97:
-                fg = p
-            elif p == 39:
-                fg = None
-            elif 40 <= p <= 47 or 100 <= p <= 107:
-                bg = p
-            elif p == 49:
-                bg = None
-            elif p in (38, 48) and i + 2 < len(params):
+            elif 30 <= p <= 37 or 90 <= p <= 97 or p == 39:
+                fg = None if p == 39 else p
+            elif 40 <= p <= 47 or 100 <= p <= 107 or p == 49:
+                bg = None if p == 49 else p
+            elif p in (38, 48):  # 38;5;N and 48;5;N: N of 256
+                next(params, None)
+                n = next(params, None)
                 if p == 38:
-                    fg = params[i + 2]
+                    fg = n
                 else:
-                    bg = params[i + 2] + 40 if params[i + 2] == 0 else -1
-                i += 2
-            i += 1
+                    bg = 40 if n == 0 else -1
     return bad
 
 
