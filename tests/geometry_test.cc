@@ -1,9 +1,8 @@
-// The worked horn: mouth 12 x 12, throat 2, driver 2, at its natural length.
+// The horn's geometry: the tractrix, and the throat and mouth a width and
+// a length give. The worked example's stations: the data file's bytes
+// (data_file_test.cc) and the report's screen (report_test.cc).
 #include <gtest/gtest.h>
 
-#include <vector>
-
-#include "dialogue.h"
 #include "geometry/horn.h"
 #include "geometry/tractrix.h"
 #include "geometry/walk.h"
@@ -11,6 +10,7 @@
 namespace bellform {
 namespace {
 
+// The worked horn: mouth 12 x 12, throat 2, driver 2, at its natural length.
 struct Worked {
   Radii radii = design_radii(12, 12, 2);
   double L = natural_length(radii);
@@ -30,37 +30,6 @@ TEST(TractrixTest, RadiusInvertsLength) {
   for (double y : {0.01, 1.128, 3.0, 6.5})
     EXPECT_NEAR(y, tractrix_radius(tractrix_length(y, 6.77), 6.77), 0.0001);
   EXPECT_LT(tractrix_radius(tractrix_length(0.00005, 6.77), 6.77), 0.0001);
-}
-
-// The stations of a pass at `step`, by the walk the pass takes.
-std::vector<Station> stations(const Worked& w, double step) {
-  std::vector<Station> list;
-  Walk walk = start_walk(w.frame);
-  do {
-    list.push_back(station_at(w.frame, w.radii.rm, walk.s));
-  } while (list.size() <= max_stations && next_station(w.frame, step, walk));
-  return list;
-}
-
-// Each station within half a unit of the last digit the data file prints:
-// two decimals for dim X, three for the rest; its Fc from the first two.
-TEST(GeometryTest, StationsHalfAnInchApartAreTheDataFiles) {
-  const std::vector<std::vector<double>> rows =
-      testing::table_rows(testing::example_file("bellform.txt"));
-  const Worked w;
-  const std::vector<Station> st = stations(w, 0.5);
-  ASSERT_EQ(24u, rows.size());
-  ASSERT_EQ(rows.size(), st.size());
-  const double two_places = 0.005 + 1e-9, three_places = 0.0005 + 1e-9;
-  for (std::size_t i = 0; i < st.size(); ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_NEAR(rows[i][0], st[i].dim_x, two_places);
-    EXPECT_NEAR(rows[i][1], st[i].half_w, three_places);
-    EXPECT_NEAR(rows[i][2], st[i].height, three_places);
-    EXPECT_NEAR(rows[i][3], st[i].h_over_w, three_places);
-    EXPECT_NEAR(rows[i][4], st[i].area, three_places);
-  }
-  EXPECT_NEAR(282, cutoff_frequency(st[0].area, st[1].area, st[1].dim_x), 0.5);
 }
 
 TEST(GeometryTest, NaturalLengthThroatIsTheSquare) {
