@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "dialogue/design_loop.h"
+#include "writers/outputs.h"
 #include "key_script.h"
 #include "test_platform/test_console.h"
 
@@ -96,6 +97,25 @@ void check_macro(const char* name, const char* first, const char* segment,
     require(starts(lines[i], segment), name, "segment");
   }
   require(lines.back() == last, name, "last line");
+}
+
+// A file for crossover tools: comment lines starting with '*', the last of
+// them the columns, then 241 lines of three numbers between single spaces.
+void check_crossover(const char* name, const std::string& columns) {
+  bool exists = false;
+  const auto lines = lines_of(name, exists);
+  if (!exists) return;
+  std::size_t first = 0;
+  while (first < lines.size() && starts(lines[first], "*")) ++first;
+  require(first > 0 && lines[first - 1] == columns, name, "column line");
+  require(lines.size() - first == 241, name, "line count");
+  for (std::size_t i = first; i < lines.size(); ++i) {
+    double a, b, c;
+    char end;
+    require(std::sscanf(lines[i].c_str(), "%lf %lf %lf%c", &a, &b, &c, &end) == 3 &&
+                std::isfinite(a) && std::isfinite(b) && std::isfinite(c),
+            name, "row");
+  }
 }
 
 // A table over frequency: its column names and 241 rows of as many
@@ -180,12 +200,9 @@ char files_dir[] = "/tmp/bellform-fuzz-XXXXXX";
 
 std::string in_files_dir(const char* name) { return std::string(files_dir) + "/" + name; }
 
+// Every file the program writes, from its table of outputs.
 void remove_files() {
-  for (const char* name : {"bellform.txt", "horn.scr", "horn.mcr", "horn.dxf", "horn.svg",
-                           "horn-pages.pdf", "horn-adapter.stl", "horn-impedance.csv",
-                           "horn-impedance.svg", "horn-response.csv", "horn-response.svg"}) {
-    std::remove(in_files_dir(name).c_str());
-  }
+  for (const OutputRow& row : output_rows()) std::remove(in_files_dir(row.file).c_str());
 }
 
 void remove_files_dir() {
@@ -242,7 +259,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check_drawing("horn-impedance.svg",
                 "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>", "</svg>");
   check_table("horn-response.csv",
-              "frequency_hz,spl_db,impedance_ohm,impedance_phase_deg,excursion_mm");
+              "frequency_hz,spl_db,impedance_ohm,impedance_phase_deg,excursion_mm,spl_phase_deg");
+  check_crossover("horn-response.frd", "* Freq(Hz) SPL(dB) Phase(deg)");
+  check_crossover("horn-response.zma", "* Freq(Hz) Impedance(ohm) Phase(deg)");
   check_drawing("horn-response.svg",
                 "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>", "</svg>");
   if (fchdir(previous) != 0) std::abort();
