@@ -55,22 +55,41 @@ void comments(TextOut& out, const ResponseTable& table, const DriverParams& driv
   out.put("* %s\n", columns);
 }
 
+// One of the two files: the comments, then a line a frequency of one
+// magnitude and its phase.
+struct Columns {
+  const char* names;
+  const char* format;
+  double ResponseRow::*magnitude;
+  double ResponseRow::*phase;
+};
+
+void write_crossover(std::string& bytes, const Columns& columns, const ResponseTable& table,
+                     const DriverParams& driver, const std::string& driver_name,
+                     const DesignRecord& rec, double Fc) {
+  TextOut out(bytes);
+  comments(out, table, driver, driver_name, rec, Fc, columns.names);
+  for (const ResponseRow& row : table.rows)
+    out.put(columns.format, row.frequency, row.*columns.magnitude,
+            printed_phase(row.*columns.phase));
+}
+
 }  // namespace
 
 void write_response_frd(std::string& bytes, const ResponseTable& table, const DriverParams& driver,
                         const std::string& driver_name, const DesignRecord& rec, double Fc) {
-  TextOut out(bytes);
-  comments(out, table, driver, driver_name, rec, Fc, "Freq(Hz) SPL(dB) Phase(deg)");
-  for (const ResponseRow& row : table.rows)
-    out.put("%.2f %.2f %.2f\n", row.frequency, row.spl, printed_phase(row.spl_phase));
+  write_crossover(bytes,
+                  {"Freq(Hz) SPL(dB) Phase(deg)", "%.2f %.2f %.2f\n", &ResponseRow::spl,
+                   &ResponseRow::spl_phase},
+                  table, driver, driver_name, rec, Fc);
 }
 
 void write_response_zma(std::string& bytes, const ResponseTable& table, const DriverParams& driver,
                         const std::string& driver_name, const DesignRecord& rec, double Fc) {
-  TextOut out(bytes);
-  comments(out, table, driver, driver_name, rec, Fc, "Freq(Hz) Impedance(ohm) Phase(deg)");
-  for (const ResponseRow& row : table.rows)
-    out.put("%.2f %.3f %.2f\n", row.frequency, row.impedance, printed_phase(row.phase));
+  write_crossover(bytes,
+                  {"Freq(Hz) Impedance(ohm) Phase(deg)", "%.2f %.3f %.2f\n",
+                   &ResponseRow::impedance, &ResponseRow::phase},
+                  table, driver, driver_name, rec, Fc);
 }
 
 }  // namespace bellform

@@ -4,7 +4,8 @@
 // and the help read the rows. A new output touches its writer, its row
 // (and, when it is made from a new pass, that pass in OutputJob and a Need),
 // the README and the manual page (options_test.py fails until they name its
-// file and option), and the write-failure table of tests/write_failure_test.cc.
+// file and option), and, for a new answer, a row of tests/notices_test.cc;
+// the write-failure and same-bytes tests take every row as it is.
 #pragma once
 
 #include <optional>
